@@ -1,0 +1,51 @@
+#include "engine/game.h"
+
+namespace gyrock {
+
+void Game::newGame() {
+    gamewon = kFalse;
+
+    host_.setRestartEnabled(true);
+    host_.setGameOverShown(false);
+    host_.setGameModeFrameShown(false);
+
+    gameover = kFalse;
+    angle = 0;
+    targetangle = 0;
+    score = 0;
+    level = 1;
+    lines = 0;
+
+    writeCounters();
+
+    turncount = random.draw(host_.tickCount(), 50) + 120;
+
+    for (int column = kWellLeft; column <= kWellRight; ++column) {
+        for (int row = kWellTop; row <= kWellBottom; ++row) board(column, row) = kEmpty;
+    }
+    for (int row = 0; row <= kFloorRow; ++row) {
+        board(kLeftWall, row) = kWall;
+        board(kRightWall, row) = kWall;
+    }
+    for (int column = 0; column <= kRightWall; ++column) board(column, kFloorRow) = kWall;
+
+    if (host_.musicOn()) {
+        // Free first, so repeated new games never play two streams at once and
+        // the music always starts from its beginning.
+        host_.freeMusic(musicstream);
+        musicstream = host_.openMusic();
+        host_.playMusicLooped(musicstream);
+    }
+
+    firstPiece();
+    nextPiece();
+    gameLoop();
+}
+
+void Game::writeCounters() {
+    host_.setCounterText(Counter::Level, "Level : " + std::to_string(level));
+    host_.setCounterText(Counter::Score, "Score : " + std::to_string(score));
+    host_.setCounterText(Counter::Lines, "Lines : " + std::to_string(lines));
+}
+
+}  // namespace gyrock
