@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "engine/pieces.h"
+#include "fake_host.h"
+
+namespace gyrock::testing {
+
+// A game started and paused at once, ready to be driven by hand.
+class GameTest : public ::testing::Test {
+protected:
+    FakeHost host;
+    Game game{host};
+
+    void SetUp() override {
+        game.random.seed(12345);
+        startPaused();
+    }
+
+    void startPaused() {
+        host.after(0, [this] { game.paused = kTrue; });
+        game.newGame();
+        game.paused = kFalse;
+        host.calls.clear();
+    }
+
+    // Runs the loop through ms simulated milliseconds (ticks due at ms
+    // included), then pauses it.
+    void runFor(Tick ms) {
+        host.after(ms + 1, [this] { game.paused = kTrue; });
+        game.gameLoop();
+        game.paused = kFalse;
+    }
+
+    void place(int k, int x, int y) {
+        game.piece = makeShape(k);
+        game.piecex = static_cast<std::int16_t>(x);
+        game.piecey = static_cast<std::int16_t>(y);
+    }
+
+    void fillRow(int row, int except = -1) {
+        for (int x = kWellLeft; x <= kWellRight; ++x) game.board(x, row) = x == except ? 0 : 1;
+    }
+};
+
+inline constexpr int kShapeL = 0, kShapeS = 1, kShapeI = 2, kShapeO = 3, kShapeT = 6;
+
+}  // namespace gyrock::testing

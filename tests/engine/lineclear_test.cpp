@@ -1,0 +1,129 @@
+#include "game_fixture.h"
+#include <algorithm>
+
+namespace gyrock::testing {
+namespace {
+
+using LineClear = GameTest;
+
+TEST_F(LineClear, LockWithoutFullRowsRedrawsOnceAndRewritesTheCounters) {
+    fillRow(29, 7);
+    const Board before = game.board;
+    const auto t = host.now;
+    game.clearLines();
+    EXPECT_EQ(game.board.cells, before.cells);
+    EXPECT_EQ(host.now, t);  // no effect, no wait
+    const std::vector<std::string> expected{"drawBoard", "Level : 1", "Score : 0", "Lines : 0"};
+    EXPECT_EQ(host.calls, expected);
+}
+
+TEST_F(LineClear, EffectMarksEachCellLeftToRightRowByRowWithAWaitEach) {
+    fillRow(20);
+    fillRow(22);
+    const auto t = host.now;
+    game.clearLines();
+    std::vector<std::string> marks;
+    for (const auto& c : host.calls) {
+        if (c.rfind("mark:", 0) == 0) marks.push_back(c);
+    }
+    ASSERT_EQ(marks.size(), 24u);
+    EXPECT_EQ(marks.front(), "mark:4,20");
+    EXPECT_EQ(marks[11], "mark:15,20");
+    EXPECT_EQ(marks[12], "mark:4,22");
+    EXPECT_EQ(host.now - t, 24u * 15u);
+    EXPECT_EQ(host.calls.front(), "drawBoard");
+}
+
+TEST_F(LineClear, NonAdjacentRowsBothClearAndTheRowBetweenDropsOntoTheRest) {
+    fillRow(20);
+    fillRow(22);
+    game.board(4, 21) = 6;  // the row between the two
+    game.board(5, 19) = 2;  // above both
+    game.board(6, 23) = 7;  // below both
+    game.clearLines();
+    EXPECT_EQ(game.board(4, 22), 6);
+    EXPECT_EQ(game.board(5, 21), 2);
+    EXPECT_EQ(game.board(6, 23), 7);
+    int cells = 0;
+    for (int x = 4; x <= 15; ++x) {
+        for (int y = 5; y <= 29; ++y) cells += game.board(x, y) != 0;
+    }
+    EXPECT_EQ(cells, 3);
+    EXPECT_EQ(game.lines, 2);
+}
+
+TEST_F(LineClear, FullRowSixAboveTheVisibleBoardCountsToo) {
+    fillRow(6);
+    game.clearLines();
+    EXPECT_EQ(game.lines, 1);
+    for (int x = 4; x <= 15; ++x) EXPECT_EQ(game.board(x, 6), kEmpty);
+}
+
+TEST_F(LineClear, PointsUseTheNewLevel) {
+    struct Case {
+        std::int32_t lines;
+        int rows;
+        std::int32_t lines_after;
+        int level_after;
+        std::int32_t points;
+    };
+    for (Case c : {Case{12, 4, 16, 2, 8}, Case{14, 1, 15, 2, 2}, Case{0, 3, 3, 1, 3}}) {
+        game.lines = c.lines;
+        game.level = static_cast<std::int16_t>(c.lines / 15 + 1);
+        game.score = 100;
+        for (int r = 0; r < c.rows; ++r) fillRow(29 - r);
+        host.calls.clear();
+        game.clearLines();
+        EXPECT_EQ(game.lines, c.lines_after);
+        EXPECT_EQ(game.level, c.level_after);
+        EXPECT_EQ(game.score, 100 + c.points);
+        EXPECT_EQ(host.calls[host.calls.size() - 3], "Level : " + std::to_string(c.level_after));
+        EXPECT_EQ(host.calls.back(), "Lines : " + std::to_string(c.lines_after));
+    }
+}
+
+TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurns) {
+    for (bool turning : {true, false}) {
+        startPaused();
+        host.turning = turning;
+        game.lines = 434;
+        game.level = 29;
+        game.score = 5000;
+        fillRow(29);
+        std::string shown;
+        host.onEndGame = [&](const std::string& text) { shown = text; };
+        host.calls.clear();
+        game.clearLines();
+        EXPECT_EQ(game.gamewon, kTrue);
+        EXPECT_EQ(game.level, 30);
+        const std::int32_t expected = 5000 + 30 + (turning ? 1000 : 0);
+        EXPECT_EQ(game.score, expected);
+        EXPECT_EQ(shown, turning ? kWinTextTurning : kWinTextUpright);
+        const std::vector<std::string> tail(host.calls.end() - 8, host.calls.end());
+        const std::vector<std::string> expectedTail{
+            "Level : 30", "Score : 5030", "Lines : 435",
+            "Score : " + std::to_string(expected), "restart:off", "frame:show", "clearDrawing",
+            "endgame:" + shown};
+        EXPECT_EQ(tail, expectedTail);
+    }
+}
+
+TEST_F(LineClear, WonGameFinishesItsPassThenTheLoopStops) {
+    game.lines = 434;
+    game.level = 29;
+    fillRow(29, 9);
+    place(kShapeI, 8, 26);  // the I fills the gap at column 9
+    host.calls.clear();
+    runFor(5000);
+    EXPECT_EQ(game.gamewon, kTrue);
+    // Hand-over, a new next piece and the render tick still happen.
+    const auto endgame = std::find_if(host.calls.begin(), host.calls.end(),
+                                      [](const std::string& c) { return c.rfind("endgame:", 0) == 0; });
+    ASSERT_NE(endgame, host.calls.end());
+    EXPECT_NE(std::find(endgame, host.calls.end(), "preview"), host.calls.end());
+    EXPECT_EQ(host.count("finishGame"), 0);
+    EXPECT_LT(host.now, 100000u + 2000u);
+}
+
+}  // namespace
+}  // namespace gyrock::testing

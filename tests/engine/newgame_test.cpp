@@ -1,0 +1,130 @@
+#include <algorithm>
+
+#include "game_fixture.h"
+
+namespace gyrock::testing {
+namespace {
+
+std::vector<std::string> callsBeforeLoop(FakeHost& host, Game& game) {
+    host.calls.clear();
+    host.after(0, [&] { game.paused = kTrue; });
+    game.newGame();
+    auto end = std::find(host.calls.begin(), host.calls.end(), "preview");
+    return {host.calls.begin(), end + 1};
+}
+
+TEST(NewGame, WindowStepsCountersMusicAndPiecesComeInOrder) {
+    FakeHost host;
+    Game game(host);
+    game.musicstream = 7;
+    const std::vector<std::string> expected{
+        "restart:on", "gameover:hide", "frame:hide", "Level : 1", "Score : 0",
+        "Lines : 0",  "free:7",        "openMusic",  "play:1",    "preview"};
+    EXPECT_EQ(callsBeforeLoop(host, game), expected);
+    EXPECT_EQ(game.musicstream, 1);
+}
+
+TEST(NewGame, MakesNoAudioCallWithMusicOff) {
+    FakeHost host;
+    host.music = false;
+    Game game(host);
+    for (const auto& call : callsBeforeLoop(host, game)) {
+        EXPECT_EQ(call.find("Music"), std::string::npos);
+        EXPECT_NE(call.rfind("free", 0), 0u) << call;
+        EXPECT_NE(call.rfind("play", 0), 0u) << call;
+    }
+}
+
+TEST(NewGame, RepeatedGamesFreeTheOldStreamBeforeOpeningANewOne) {
+    FakeHost host;
+    Game game(host);
+    callsBeforeLoop(host, game);
+    auto second = callsBeforeLoop(host, game);
+    EXPECT_NE(std::find(second.begin(), second.end(), "free:1"), second.end());
+    EXPECT_NE(std::find(second.begin(), second.end(), "play:2"), second.end());
+}
+
+TEST(NewGame, ResetsTheStateAndPlacesThePieces) {
+    FakeHost host;
+    Game game(host);
+    game.score = 99;
+    game.lines = 40;
+    game.level = 3;
+    game.angle = 88;
+    game.targetangle = 120;
+    game.gameover = kTrue;
+    game.gamewon = kTrue;
+    callsBeforeLoop(host, game);
+    EXPECT_EQ(game.score, 0);
+    EXPECT_EQ(game.lines, 0);
+    EXPECT_EQ(game.level, 1);
+    EXPECT_EQ(game.angle, 0);
+    EXPECT_EQ(game.targetangle, 0);
+    EXPECT_EQ(game.gameover, kFalse);
+    EXPECT_EQ(game.gamewon, kFalse);
+    EXPECT_GE(game.turncount, 120);
+    EXPECT_LE(game.turncount, 169);
+    EXPECT_EQ(game.piecex, 9);
+    EXPECT_EQ(game.piecey, 4);
+    EXPECT_GT(game.piece.n, 0);
+    EXPECT_GT(game.nextpiece.n, 0);
+}
+
+TEST(NewGame, LaysWallsAndFloorAndClearsOnlyTheWell) {
+    FakeHost host;
+    Game game(host);
+    callsBeforeLoop(host, game);
+    for (int x = 4; x <= 15; ++x) game.board(x, 20) = 5;  // leftovers of a first game
+    callsBeforeLoop(host, game);
+    for (int x = 0; x < kBoardColumns; ++x) {
+        for (int y = 0; y < kBoardRows; ++y) {
+            const bool wall = (x == 3 || x == 16) && y <= 30;
+            const bool floor = y == 30 && x <= 16;
+            EXPECT_EQ(game.board(x, y), wall || floor ? kWall : kEmpty) << x << "," << y;
+        }
+    }
+}
+
+TEST(FitRule, EmptyCellsMayOverhangWallsAndFloor) {
+    FakeHost host;
+    Game game(host);
+    callsBeforeLoop(host, game);
+    const PieceMatrix upright = makeShape(kShapeI);  // cells in matrix column 1
+    EXPECT_TRUE(fits(game.board, upright, 3, 10));    // column 3 holds only empty cells
+    EXPECT_FALSE(fits(game.board, upright, 2, 10));   // its cells would sit on the wall
+    EXPECT_TRUE(fits(game.board, upright, 13, 26));   // rows 26..29: just above the floor
+    EXPECT_FALSE(fits(game.board, upright, 13, 27));
+    const PieceMatrix t = makeShape(kShapeT);  // top row empty, bottom row is (1,2)
+    EXPECT_TRUE(fits(game.board, t, 4, 27));
+    EXPECT_FALSE(fits(game.board, t, 4, 28));
+}
+
+TEST(Random, DrawsWithinOneMillisecondStillDiffer) {
+    Random a(1);
+    std::vector<double> values;
+    for (int k = 0; k < 8; ++k) {
+        a.reseed(5000);
+        values.push_back(a.next());
+    }
+    std::sort(values.begin(), values.end());
+    EXPECT_EQ(std::adjacent_find(values.begin(), values.end()), values.end());
+    for (double v : values) {
+        EXPECT_GE(v, 0.0);
+        EXPECT_LT(v, 1.0);
+    }
+}
+
+TEST(Random, SeedMakesGamesRepeatable) {
+    Random a(77), b(77);
+    for (int k = 0; k < 50; ++k) EXPECT_EQ(a.draw(k, 7), b.draw(k, 7));
+}
+
+TEST(Random, EveryShapeComesUpEvenlyAtAFrozenClock) {
+    Random r(3);
+    std::array<int, kShapeCount> seen{};
+    for (int k = 0; k < 70000; ++k) ++seen[r.draw(42, kShapeCount)];
+    for (int n : seen) EXPECT_NEAR(n, 10000, 500);
+}
+
+}  // namespace
+}  // namespace gyrock::testing
