@@ -100,9 +100,8 @@ void Game::delay(std::int32_t ms) {
     const Tick wait = static_cast<Tick>(ms);
     const Tick start = host_.tickCount();
     Tick elapsed = host_.tickCount() - start;
-    while (elapsed < wait) {
+    while (elapsed < wait && !host_.closing()) {
         host_.yield(wait - elapsed);
-        if (host_.closing()) return;
         elapsed = host_.tickCount() - start;
     }
 }
