@@ -1,0 +1,77 @@
+#include "halloffame/data_files.h"
+
+#include <system_error>
+#include <utility>
+
+#include "halloffame/safe_file.h"
+#include "halloffame/scores_format.h"
+
+namespace gyrock {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Reads the file and hands its bytes to the parser; returns false when
+// anything of the file may not have been taken.
+template <typename Value, typename Parse>
+bool loadFile(const fs::path& file, Value& value, FileState& state, Parse parse) {
+    const FileRead read = readBounded(file);
+    state = FileState{};
+    if (read.status == FileRead::Status::Missing) {
+        value = Value{};
+        return true;
+    }
+    if (read.status == FileRead::Status::Unreadable) {
+        value = Value{};
+        state.damaged = true;
+        return false;
+    }
+    auto [parsed, damaged] = parse(read.bytes, read.truncated);
+    value = std::move(parsed);
+    state.damaged = damaged;
+    return !damaged;
+}
+
+bool saveFile(const fs::path& file, const std::string& bytes, FileState& state) {
+    if (state.damaged && state.backup.empty()) {
+        std::error_code ec;
+        const auto type = fs::symlink_status(file, ec).type();
+        if (type == fs::file_type::regular || type == fs::file_type::symlink) {
+            state.backup = keepBackup(file);
+            if (state.backup.empty()) return false;
+        }
+    }
+    if (!writeAtomically(file, bytes)) return false;
+    state.damaged = false;
+    return true;
+}
+
+}  // namespace
+
+bool scoresFile(const std::string& mode, const fs::path& folder, HallOfFame& table,
+                FileState& state) {
+    const fs::path file = folder / scoresFileName;
+    if (mode == "load") {
+        return loadFile(file, table, state, [](std::string_view bytes, bool truncated) {
+            ScoresParse p = parseScores(bytes, truncated);
+            return std::pair{std::move(p.table), p.damaged};
+        });
+    }
+    if (mode == "save") return saveFile(file, formatScores(table), state);
+    return false;
+}
+
+bool prefsFile(const std::string& mode, const fs::path& folder, Prefs& prefs, FileState& state) {
+    const fs::path file = folder / prefsFileName;
+    if (mode == "load") {
+        return loadFile(file, prefs, state, [](std::string_view bytes, bool truncated) {
+            const PrefsParse p = parsePrefs(bytes, truncated);
+            return std::pair{p.prefs, p.damaged};
+        });
+    }
+    if (mode == "save") return saveFile(file, formatPrefs(prefs), state);
+    return false;
+}
+
+}  // namespace gyrock

@@ -1,0 +1,33 @@
+#pragma once
+// prefs.txt: the four option check boxes, one value a line, in the order
+// Music, antialias, monochrome board, remain paused.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace gyrock {
+
+// The values the window is designed with (and "Defaults" sets).
+struct Prefs {
+    std::int16_t opt_mus = 1;
+    std::int16_t opt_aa = 0;
+    std::int16_t opt_color = 0;
+    std::int16_t opt_remainp = 1;
+
+    bool operator==(const Prefs&) const = default;
+};
+
+struct PrefsParse {
+    Prefs prefs;
+    bool damaged = false;
+};
+
+// Each line that holds 0 or 1 is taken; a missing line or any other value
+// (including 2, the grayed state our two-state boxes never show) gives the
+// design value for that line and marks the file damaged.
+PrefsParse parsePrefs(std::string_view bytes, bool truncated = false);
+
+std::string formatPrefs(const Prefs& prefs);
+
+}  // namespace gyrock

@@ -1,0 +1,80 @@
+#include "halloffame/scores_format.h"
+
+#include "halloffame/fields.h"
+#include "halloffame/text_encoding.h"
+
+namespace gyrock {
+
+namespace {
+
+constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
+
+// A cut-off file may end in the middle of a character; that alone must not
+// make the whole file look like an 8-bit one.
+std::string_view dropCutCharacter(std::string_view bytes) {
+    for (int k = 0; k < 3 && !bytes.empty(); ++k) {
+        const auto b = static_cast<unsigned char>(bytes.back());
+        if (b < 0x80) break;
+        bytes.remove_suffix(1);
+        if (b >= 0xC0) break;
+    }
+    return bytes;
+}
+
+std::string escapeName(const std::string& name) {
+    std::string out;
+    for (char c : decodeText(name)) {
+        if (c == '"') {
+            out += "\"\"";
+        } else if (c == '\r' || c == '\n') {
+            out += ' ';  // a line break cannot be stored in a one-line field
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+ScoresParse parseScores(std::string_view bytes, bool truncated) {
+    if (bytes.starts_with(utf8Bom)) bytes.remove_prefix(utf8Bom.size());
+    if (truncated) bytes = dropCutCharacter(bytes);
+    const std::string text = decodeText(bytes);
+
+    ScoresParse result;
+    result.damaged = truncated;
+    FieldReader reader(text);
+    for (int k = 0; k < hallOfFameSize; ++k) {
+        const auto scoreField = reader.next();
+        const auto score = scoreField && !scoreField->quoted ? parseInt32(scoreField->text)
+                                                             : std::nullopt;
+        if (!score) {
+            result.damaged = true;
+            return result;
+        }
+        const auto nameField = reader.next();
+        if (!nameField) {
+            result.damaged = true;
+            return result;
+        }
+        if (!nameField->clean || !nameField->quoted) result.damaged = true;
+        result.table.hofscore[k] = *score;
+        result.table.hofname[k] = nameField->text;
+    }
+    if (reader.hasTrailingText()) result.damaged = true;
+    return result;
+}
+
+std::string formatScores(const HallOfFame& table) {
+    std::string out;
+    for (int k = 0; k < hallOfFameSize; ++k) {
+        out += std::to_string(table.hofscore[k]);
+        out += "\r\n\"";
+        out += escapeName(table.hofname[k]);
+        out += "\"\r\n";
+    }
+    return out;
+}
+
+}  // namespace gyrock

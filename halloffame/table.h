@@ -1,0 +1,29 @@
+#pragma once
+// The ten-entry hall of fame, held ascending: index 0 is tenth place,
+// index 9 first place.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace gyrock {
+
+inline constexpr int hallOfFameSize = 10;
+
+struct HallOfFame {
+    std::array<std::int32_t, hallOfFameSize> hofscore{};
+    std::array<std::string, hallOfFameSize> hofname{};
+
+    bool operator==(const HallOfFame&) const = default;
+};
+
+// Odd-even transposition sort of both arrays together, ascending by score.
+// Only a strictly greater score moves up, so equal scores keep their order
+// and a new entry placed at index 0 ends below every older equal one.
+void sortHallOfFame(std::array<std::string, hallOfFameSize>& hofname,
+                    std::array<std::int32_t, hallOfFameSize>& hofscore);
+
+// True when some entry is strictly lower than the score.
+bool qualifies(const HallOfFame& table, std::int32_t score);
+
+}  // namespace gyrock
