@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <array>
+#include <cstdint>
 
 #include "engine/game.h"
 
@@ -39,11 +40,17 @@ public:
 private:
     const Pictures& pictures_;
     QImage bbuffer_;  // 224 x 384
+    // The backdrop and tiles as 32-bit opaque copies of exactly their sizes,
+    // so a frame is nothing but row copies.
+    QImage backdrop_;
+    std::array<QImage, 10> tiles_;
 };
 
 // The next-piece preview: the full-size picture (n x 16 square, black, tiles
 // at 16 px) and where the n x 6 preview sits inside the 24 x 24 frame box.
 QImage composePreview(const PieceMatrix& nextpiece, const Pictures& pictures);
 QRect previewGeometry(int n);
+// The full-size picture shrunk to the preview's n x 6 square (averaged).
+QImage shrinkPreview(const QImage& full, int n);
 
 }  // namespace gyrock::render

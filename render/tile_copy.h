@@ -1,0 +1,16 @@
+#pragma once
+// Copies of 32-bit pictures into 32-bit pictures, cut off at the edges:
+// the stand-in for the window system's plain block copy of a tile.
+
+#include <QImage>
+
+namespace gyrock::render {
+
+// Copies all of source to (x, y) of dest. Both must be 32 bits a pixel.
+void copyTile(QImage& dest, const QImage& source, int x, int y);
+
+// The picture in a 32-bit opaque format, at exactly the given size (cut off
+// or padded with black), so copies never need to check formats again.
+QImage prepared(const QImage& picture, QSize size);
+
+}  // namespace gyrock::render

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "render_fixture.h"
+
+namespace gyrock::render::testing {
+namespace {
+
+struct Mean {
+    double r = 0, g = 0, b = 0;
+};
+
+Mean mean(const QImage& image, QRect area) {
+    Mean m;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            m.r += qRed(p);
+            m.g += qGreen(p);
+            m.b += qBlue(p);
+        }
+    }
+    const double n = double(area.width()) * area.height();
+    return {m.r / n, m.g / n, m.b / n};
+}
+
+double grey(Mean m) { return (m.r + m.g + m.b) / 3; }
+
+TEST(Pictures, AllLoadAtTheirSizes) {
+    const Pictures& p = pictures();
+    EXPECT_EQ(p.background.size(), QSize(622, 485));
+    EXPECT_EQ(p.backdrop.size(), QSize(224, 384));
+    EXPECT_EQ(p.clearMark.size(), QSize(16, 16));
+    for (const QImage& t : p.tiles) EXPECT_EQ(t.size(), QSize(16, 16));
+}
+
+TEST(Pictures, TilesAreMottledAroundTheirColourWithLighterTopAndRightEdges) {
+    const int base[10][3] = {{109, 70, 32}, {1, 111, 111}, {255, 4, 4},  {199, 183, 0},
+                             {1, 133, 1},   {134, 40, 132}, {79, 66, 142}, {154, 55, 1},
+                             {143, 50, 55}, {51, 51, 51}};
+    for (int i = 0; i < 10; ++i) {
+        const QImage& t = pictures().tiles[i];
+        const Mean body = mean(t, QRect(0, 1, 15, 15));
+        EXPECT_NEAR(body.r, base[i][0], 16) << "tile " << i;
+        EXPECT_NEAR(body.g, base[i][1], 16) << "tile " << i;
+        EXPECT_NEAR(body.b, base[i][2], 16) << "tile " << i;
+        EXPECT_GT(grey(mean(t, QRect(0, 0, 16, 1))), grey(body) + 10) << "tile " << i;
+        EXPECT_GT(grey(mean(t, QRect(15, 1, 1, 15))), grey(body) + 6) << "tile " << i;
+        // Mottled, not flat.
+        int differing = 0;
+        for (int x = 1; x < 15; ++x) differing += t.pixel(x, 8) != t.pixel(x - 1, 8);
+        EXPECT_GT(differing, 8) << "tile " << i;
+    }
+}
+
+TEST(Pictures, ClearMarkIsAGreyDiscDarkInTheMiddle) {
+    const QImage& f = pictures().clearMark;
+    EXPECT_NEAR(grey(mean(f, QRect(7, 7, 2, 2))), 55, 12);
+    EXPECT_NEAR(qGray(f.pixel(0, 0)), 236, 6);
+    EXPECT_NEAR(qGray(f.pixel(0, 8)), 230, 12);
+    const QRgb p = f.pixel(3, 5);
+    EXPECT_EQ(qRed(p), qGreen(p));
+    EXPECT_EQ(qGreen(p), qBlue(p));
+}
+
+TEST(Pictures, BackdropIsTealBrightestInTheMiddleAndBlackAtTheSides) {
+    const QImage& b = pictures().backdrop;
+    const Mean left = mean(b, QRect(0, 0, 2, 384));
+    const Mean right = mean(b, QRect(222, 0, 2, 384));
+    const Mean middle = mean(b, QRect(110, 0, 4, 384));
+    const Mean quarter = mean(b, QRect(56, 0, 4, 384));
+    EXPECT_LT(grey(left), 4);
+    EXPECT_LT(grey(right), 4);
+    EXPECT_GT(grey(middle), grey(quarter) + 10);
+    EXPECT_GT(middle.g, 2 * middle.r);
+    EXPECT_GT(middle.b, 2 * middle.r);
+    // Much the same all the way down.
+    EXPECT_NEAR(grey(mean(b, QRect(110, 0, 4, 40))), grey(mean(b, QRect(110, 340, 4, 40))), 8);
+}
+
+TEST(Pictures, BackgroundIsDarkUnderTheBoardAndCarriesTheNameBelowThePanels) {
+    const QImage& bg = pictures().background;
+    EXPECT_LT(grey(mean(bg, QRect(128, 48, 224, 384))), 30);
+    // The lettering: plenty of bright pixels in the free corner, none needed elsewhere.
+    int bright = 0;
+    for (int y = 360; y < 480; ++y)
+        for (int x = 430; x < 620; ++x) bright += qGray(bg.pixel(x, y)) > 180;
+    EXPECT_GT(bright, 800);
+}
+
+}  // namespace
+}  // namespace gyrock::render::testing

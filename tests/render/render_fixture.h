@@ -1,0 +1,81 @@
+#pragma once
+// A game state the renderer can read, with a host that does nothing, and the
+// pictures loaded once for all tests.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "engine/game.h"
+#include "render/board_renderer.h"
+
+namespace gyrock::render::testing {
+
+class SilentHost : public GameHost {
+public:
+    Tick tickCount() override { return 0; }
+    bool keyHeld(Arrow) override { return false; }
+    void yield(Tick) override {}
+    bool closing() override { return false; }
+    bool boardTurning() override { return true; }
+    bool musicOn() override { return false; }
+    bool newGameButtonVisible() override { return true; }
+    void setRestartEnabled(bool) override {}
+    void setGameOverShown(bool) override {}
+    void setGameModeFrameShown(bool) override {}
+    void setPausedShown(bool) override {}
+    void setCounterText(Counter, const std::string&) override {}
+    std::int32_t openMusic() override { return 0; }
+    void playMusicLooped(std::int32_t) override {}
+    void freeMusic(std::int32_t) override {}
+    void drawBoard() override {}
+    void drawPreview() override {}
+    void markClearedCell(int, int) override {}
+    void clearWindowDrawing() override {}
+    void showEndGame(const std::string&) override {}
+    void finishGame() override {}
+};
+
+inline const Pictures& pictures() {
+    static const Pictures loaded = Pictures::load();
+    return loaded;
+}
+
+// The window's drawing layer: the client area, transparent.
+inline QImage windowLayer(qreal dpr = 1) {
+    QImage layer(QSize(625, 482) * dpr, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(dpr);
+    layer.fill(Qt::transparent);
+    return layer;
+}
+
+class RenderTest : public ::testing::Test {
+protected:
+    RenderTest() : renderer(pictures()) {
+        // Walls and floor as a new game leaves them; the well empty.
+        for (int y = 0; y <= kFloorRow; ++y) {
+            game.board(kLeftWall, y) = kWall;
+            game.board(kRightWall, y) = kWall;
+        }
+        for (int x = kLeftWall; x <= kRightWall; ++x) game.board(x, kFloorRow) = kWall;
+    }
+
+    // True when the 16 x 16 cell at (x, y) of picture shows exactly tile.
+    static bool showsTile(const QImage& picture, int x, int y, const QImage& tile) {
+        for (int dy = 0; dy < 16; ++dy) {
+            for (int dx = 0; dx < 16; ++dx) {
+                if (picture.pixel(x + dx, y + dy) != tile.pixel(dx, dy)) return false;
+            }
+        }
+        return true;
+    }
+    static bool cellShowsTile(const QImage& bbuffer, int column, int row, const QImage& tile) {
+        return showsTile(bbuffer, (column - 3) * 16, (row - 7) * 16, tile);
+    }
+
+    SilentHost host;
+    Game game{host};
+    BoardRenderer renderer;
+};
+
+}  // namespace gyrock::render::testing
