@@ -114,13 +114,13 @@ void blurAlpha(std::vector<double>& a, int w, int h, int radius) {
 QPainterPath titlePath() {
     QFont font("Liberation Sans");
     font.setBold(true);
-    font.setPixelSize(40);
+    font.setPixelSize(35);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1);
     QPainterPath path;
     path.addText(0, 0, font, "GYROCK");
     // Centre the name in the free corner below the panels.
     const QRectF box = path.boundingRect();
-    path.translate(523 - box.center().x(), 418 - box.center().y());
+    path.translate(521 - box.center().x(), 414 - box.center().y());
     return path;
 }
 
