@@ -1,0 +1,120 @@
+#include "halloffame/scores_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "ui_scores.h"
+
+namespace gyrock {
+
+namespace {
+
+// Designer stores whole points; the form's sizes are 9.75 and 8.25 pt.
+constexpr double headingPoints = 9.75;
+constexpr double rowPoints = 8.25;
+
+void setPoints(QWidget* widget, double points) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    widget->setFont(font);
+}
+
+}  // namespace
+
+ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      ui_(std::make_unique<Ui::scores>()),
+      table_(table),
+      host_(host) {
+    ui_->setupUi(this);
+    setFixedSize(size());
+    setModal(true);
+    applyFonts();
+    connect(ui_->Command1, &QPushButton::clicked, this, &ScoresWindow::Command1_Click);
+}
+
+ScoresWindow::~ScoresWindow() = default;
+
+void ScoresWindow::applyFonts() {
+    setPoints(ui_->Label2, headingPoints);
+    setPoints(ui_->Label3, headingPoints);
+    for (int r = 0; r < hallOfFameSize; ++r) {
+        setPoints(nameLabel(r), rowPoints);
+        setPoints(scoreLabel(r), rowPoints);
+    }
+    setPoints(ui_->Text1, rowPoints);
+    setPoints(ui_->Command1, rowPoints);
+}
+
+QLabel* ScoresWindow::nameLabel(int row) const {
+    return findChild<QLabel*>(QStringLiteral("scname%1").arg(row));
+}
+
+QLabel* ScoresWindow::scoreLabel(int row) const {
+    return findChild<QLabel*>(QStringLiteral("sc%1").arg(row));
+}
+
+void ScoresWindow::refreshLabels() {
+    for (int k = 0; k < hallOfFameSize; ++k) {
+        const int row = hallOfFameSize - 1 - k;
+        nameLabel(row)->setText(QString::number(hallOfFameSize - k) + QStringLiteral(". ") +
+                                QString::fromStdString(table_.hofname[k]));
+        scoreLabel(row)->setText(QString::number(table_.hofscore[k]));
+    }
+}
+
+void ScoresWindow::showTableView() {
+    refreshLabels();
+    ui_->Frame1->hide();
+    execModal();
+}
+
+void ScoresWindow::showNameEntry() {
+    ui_->Frame1->show();
+    execModal();
+}
+
+void ScoresWindow::checkHallOfFame() {
+    if (qualifies(table_, host_.currentScore())) showNameEntry();
+}
+
+void ScoresWindow::Command1_Click() {
+    host_.setGameModeFrameEnabled(true);
+    if (!ui_->Frame1->isHidden()) {
+        table_.hofscore[0] = host_.currentScore();
+        table_.hofname[0] = ui_->Text1->text().toStdString();
+        sortHallOfFame(table_.hofname, table_.hofscore);
+        host_.saveHallOfFame();
+        refreshLabels();
+        ui_->Frame1->hide();
+        return;
+    }
+    hide();  // ends the modal display
+    if (!host_.newGameButtonVisible() && !host_.remainPaused()) host_.resumeGame();
+}
+
+void ScoresWindow::centreOnScreen() {
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = geometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+}
+
+void ScoresWindow::execModal() {
+    centreOnScreen();
+    ui_->Command1->setFocus();
+    exec();
+}
+
+void ScoresWindow::closeEvent(QCloseEvent* event) {
+    // Only the program may close it; the player leaves through "OK".
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+}  // namespace gyrock
