@@ -1,0 +1,175 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdlib>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "halloffame/scores_window.h"
+#include "ui_scores.h"
+
+using gyrock::HallOfFame;
+using gyrock::ScoresWindow;
+
+namespace {
+
+// The QApplication is made here, not at static initialisation: test
+// discovery runs the binary at build time.
+class WidgetEnvironment : public testing::Environment {
+public:
+    void SetUp() override {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "hof_window_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = new QApplication(argc, argv);
+    }
+    void TearDown() override { delete app_; }
+
+private:
+    QApplication* app_ = nullptr;
+};
+
+const auto* env = testing::AddGlobalTestEnvironment(new WidgetEnvironment);
+
+struct FakeHost : gyrock::ScoresHost {
+    bool frameEnabled = false;
+    bool gameRunning = false;
+    bool remain = true;
+    std::int32_t score = 0;
+    int resumes = 0;
+    int saves = 0;
+    void setGameModeFrameEnabled(bool e) override { frameEnabled = e; }
+    bool newGameButtonVisible() override { return !gameRunning; }
+    bool remainPaused() override { return remain; }
+    std::int32_t currentScore() override { return score; }
+    void resumeGame() override { ++resumes; }
+    void saveHallOfFame() override { ++saves; }
+};
+
+HallOfFame tens() {
+    HallOfFame t;
+    for (int k = 0; k < 10; ++k) {
+        t.hofscore[k] = 10 * (k + 1);
+        t.hofname[k] = "p" + std::to_string(k);
+    }
+    return t;
+}
+
+// Runs `step` once the modal window is up, and fails the test rather than
+// hang if it never closes.
+void whenShown(ScoresWindow& w, std::function<void()> step) {
+    QTimer::singleShot(0, &w, std::move(step));
+    QTimer::singleShot(5000, &w, [&w] {
+        ADD_FAILURE() << "window stayed open";
+        w.hide();
+    });
+}
+
+}  // namespace
+
+TEST(ScoresWindow, TableViewShowsRanksTopDownAndOkClosesIt) {
+    HallOfFame t = tens();
+    t.hofname[9] = "";
+    FakeHost host;
+    ScoresWindow w(t, host);
+    whenShown(w, [&] {
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.form().Frame1->isHidden());
+        EXPECT_EQ(w.nameLabel(0)->text(), "1. ");
+        EXPECT_EQ(w.scoreLabel(0)->text(), "100");
+        EXPECT_EQ(w.nameLabel(9)->text(), "10. p0");
+        EXPECT_EQ(w.scoreLabel(9)->text(), "10");
+        w.form().Command1->click();
+    });
+    w.showTableView();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(host.frameEnabled);
+    EXPECT_EQ(host.resumes, 0);  // no game
+}
+
+TEST(ScoresWindow, OkResumesAGameOnlyWhenNotToRemainPaused) {
+    for (bool remain : {true, false}) {
+        HallOfFame t = tens();
+        FakeHost host;
+        host.gameRunning = true;
+        host.remain = remain;
+        ScoresWindow w(t, host);
+        whenShown(w, [&] { w.form().Command1->click(); });
+        w.showTableView();
+        EXPECT_EQ(host.resumes, remain ? 0 : 1);
+        EXPECT_TRUE(host.frameEnabled);
+    }
+}
+
+TEST(ScoresWindow, NameEntryTakesTheTextUnchangedSortsSavesAndShowsTheTable) {
+    HallOfFame t = tens();
+    FakeHost host;
+    host.score = 55;
+    host.gameRunning = false;
+    host.remain = false;
+    ScoresWindow w(t, host);
+    EXPECT_EQ(w.form().Text1->text(), "Empty");
+    whenShown(w, [&] {
+        EXPECT_FALSE(w.form().Frame1->isHidden());
+        w.form().Text1->setText(" Smith, \"J\" ");
+        w.form().Command1->click();
+        EXPECT_TRUE(w.isVisible());  // now the table with the new entry
+        EXPECT_TRUE(w.form().Frame1->isHidden());
+        EXPECT_EQ(w.nameLabel(5)->text(), "6.  Smith, \"J\" ");
+        EXPECT_EQ(w.scoreLabel(5)->text(), "55");
+        w.form().Command1->click();
+    });
+    w.checkHallOfFame();
+    EXPECT_EQ(t.hofname[4], " Smith, \"J\" ");
+    EXPECT_EQ(t.hofscore[0], 20);
+    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(host.resumes, 0);
+    EXPECT_EQ(w.form().Text1->text(), " Smith, \"J\" ");  // kept for next time
+}
+
+TEST(ScoresWindow, NonQualifyingScoreOpensNothing) {
+    HallOfFame t = tens();
+    FakeHost host;
+    host.score = 10;  // equal to the lowest
+    ScoresWindow w(t, host);
+    w.checkHallOfFame();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(t, tens());
+}
+
+TEST(ScoresWindow, OutOfOrderTableIsShownInItsLoadedOrder) {
+    HallOfFame t;
+    t.hofscore = {900, 1, 800, 2, 700, 3, 600, 4, 500, 5};
+    FakeHost host;
+    ScoresWindow w(t, host);
+    w.refreshLabels();
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_EQ(w.scoreLabel(r)->text(), QString::number(t.hofscore[9 - r]));
+    }
+}
+
+TEST(ScoresWindow, FormHasTheDesignedGeometryAndCaptionsFit) {
+    HallOfFame t = tens();
+    t.hofname[9] = "Ann";
+    FakeHost host;
+    ScoresWindow w(t, host);
+    w.refreshLabels();
+    EXPECT_EQ(w.size(), QSize(217, 375));
+    EXPECT_EQ(w.form().Command1->geometry(), QRect(80, 336, 49, 25));
+    EXPECT_EQ(w.nameLabel(3)->geometry(), QRect(16, 112, 81, 17));
+    EXPECT_TRUE(w.windowFlags() & Qt::FramelessWindowHint);
+    for (QLabel* label : w.findChildren<QLabel*>()) {
+        if (label->objectName().startsWith("scname")) continue;  // names may be cut off
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->objectName().toStdString();
+    }
+    if (const char* shot = std::getenv("GYROCK_SCREENSHOT")) {
+        w.form().Frame1->hide();
+        w.grab().save(shot);
+    }
+}
