@@ -1,0 +1,115 @@
+// What the buttons, option buttons and check boxes do.
+#include <QMessageBox>
+
+#include "ui/main_window.h"
+#include "ui/ui_form1.h"
+
+namespace gyrock::ui {
+namespace {
+
+const QString kTitle = QStringLiteral("gyrock");
+
+}  // namespace
+
+bool MainWindow::gameInProgress() { return !newGameButtonVisible(); }
+
+bool MainWindow::askYesNo(const QString& text) {
+    if (closing_) return false;
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, this);
+    const int answer = box.exec();
+    return answer == QMessageBox::Yes && !closing_;
+}
+
+void MainWindow::tell(const QString& text) {
+    if (closing_) return;
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::Cmdstart_Click() {
+    if (closing_) return;
+    game_.newGame();
+}
+
+void MainWindow::cmdrestart_Click() {
+    if (!askYesNo(QStringLiteral("Are you sure you want to restart the game?"))) return;
+    const bool turning = askYesNo(QStringLiteral("You want your board rotated, right? It's Gyrock, after all."));
+    if (closing_) return;
+    // Selecting Stakko here shows its message before the new game starts.
+    if (turning) {
+        ui_->opt_gyrock->setChecked(true);
+    } else {
+        ui_->opt_stakko->setChecked(true);
+    }
+    if (closing_) return;
+    game_.paused = kFalse;
+    ui_->labelp->hide();
+    Cmdstart_Click();
+}
+
+void MainWindow::openPanel(QWidget* panel) {
+    panel->show();
+    ui_->frameng->setEnabled(false);
+    if (gameInProgress()) {
+        ui_->labelp->show();
+        game_.paused = kTrue;
+    }
+}
+
+void MainWindow::closePanel(QWidget* panel) {
+    panel->hide();
+    ui_->frameng->setEnabled(true);
+    resumeGame();
+}
+
+void MainWindow::resumeGame() {
+    // Whoever paused the game, a panel closing resumes it unless the player
+    // asked to stay paused.
+    if (remainPaused() || !gameInProgress() || closing_) return;
+    game_.paused = kFalse;
+    ui_->labelp->hide();
+    game_.gameLoop();
+}
+
+bool MainWindow::remainPaused() { return ui_->opt_remainp->isChecked(); }
+
+void MainWindow::setGameModeFrameEnabled(bool enabled) { ui_->frameng->setEnabled(enabled); }
+
+void MainWindow::Command1_Click() { openPanel(ui_->opts); }
+void MainWindow::Command3_Click() { openPanel(ui_->framehelp); }
+void MainWindow::Command4_Click() { closePanel(ui_->opts); }
+void MainWindow::Command6_Click() { closePanel(ui_->framehelp); }
+
+void MainWindow::Command2_Click() {
+    ui_->frameng->setEnabled(false);
+    if (gameInProgress()) {
+        ui_->labelp->show();
+        game_.paused = kTrue;
+    }
+    showHighScores();
+}
+
+void MainWindow::Command5_Click() {
+    ui_->opt_mus->setChecked(true);
+    ui_->opt_aa->setChecked(false);
+    ui_->opt_color->setChecked(false);
+    ui_->opt_remainp->setChecked(true);
+}
+
+void MainWindow::opt_mus_Click() {
+    if (ui_->opt_mus->isChecked()) {
+        game_.musicstream = openMusic();
+        playMusicLooped(game_.musicstream);
+    } else {
+        freeMusic(game_.musicstream);
+    }
+}
+
+void MainWindow::opt_stakko_Click() { tell(QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit.")); }
+
+void MainWindow::Form_KeyPress(int keyascii) {
+    if (closing_) return;
+    game_.keyPress(keyascii);
+}
+
+}  // namespace gyrock::ui

@@ -1,0 +1,29 @@
+#include "ui/endgame_window.h"
+
+#include <QScreen>
+
+#include "ui/fonts.h"
+#include "ui/ui_endgame.h"
+
+namespace gyrock::ui {
+
+EndGameWindow::EndGameWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui_(std::make_unique<Ui::endgame>()) {
+    ui_->setupUi(this);
+    applyFractionalPointSizes(this);
+    setFixedSize(size());
+    connect(ui_->Command1, &QPushButton::clicked, this, &EndGameWindow::anyTimeClicked);
+}
+
+EndGameWindow::~EndGameWindow() = default;
+
+void EndGameWindow::setText(const QString& text) { ui_->Label1->setText(text); }
+
+void EndGameWindow::showModal() {
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    exec();
+}
+
+}  // namespace gyrock::ui

@@ -1,0 +1,24 @@
+#include "ui/fonts.h"
+
+#include <QWidget>
+
+namespace gyrock::ui {
+namespace {
+
+void fix(QWidget* widget) {
+    if (!widget->testAttribute(Qt::WA_SetFont)) return;
+    QFont font = widget->font();
+    if (font.pointSizeF() == 8.0) font.setPointSizeF(8.25);
+    else if (font.pointSizeF() == 10.0) font.setPointSizeF(9.75);
+    else return;
+    widget->setFont(font);
+}
+
+}  // namespace
+
+void applyFractionalPointSizes(QWidget* root) {
+    fix(root);
+    for (QWidget* child : root->findChildren<QWidget*>()) fix(child);
+}
+
+}  // namespace gyrock::ui

@@ -1,0 +1,64 @@
+// The window's side of the two data files and the hall of fame.
+#include <QMessageBox>
+
+#include "halloffame/scores_window.h"
+#include "ui/main_window.h"
+#include "ui/ui_form1.h"
+
+namespace gyrock::ui {
+
+void MainWindow::loadHallOfFame() { scoresFile("load", dataFolder_, hallOfFame_, scoresState_); }
+
+bool MainWindow::writeHallOfFame() {
+    return scoresFile("save", dataFolder_, hallOfFame_, scoresState_);
+}
+
+// Saved at once, so a crash or a killed session never loses a new entry.
+void MainWindow::saveHallOfFame() {
+    if (!writeHallOfFame()) warnNotSaved(QStringLiteral("scores.txt"));
+}
+
+void MainWindow::warnNotSaved(const QString& file) {
+    const QString where = QString::fromStdString((dataFolder_ / file.toStdString()).string());
+    QMessageBox::warning(this, QStringLiteral("gyrock"),
+                         QStringLiteral("Could not save %1.\r\nCheck that the folder can be written to.")
+                             .arg(where));
+}
+
+void MainWindow::loadPreferences() {
+    Prefs prefs;
+    prefsFile("load", dataFolder_, prefs, prefsState_);
+    // In this order; each change runs that box's own behaviour (only Music
+    // has one, and clearing it frees a stream that does not exist yet).
+    ui_->opt_aa->setChecked(prefs.opt_aa == 1);
+    ui_->opt_mus->setChecked(prefs.opt_mus == 1);
+    ui_->opt_remainp->setChecked(prefs.opt_remainp == 1);
+    ui_->opt_color->setChecked(prefs.opt_color == 1);
+}
+
+bool MainWindow::savePreferences() {
+    Prefs prefs;
+    prefs.opt_mus = ui_->opt_mus->isChecked() ? 1 : 0;
+    prefs.opt_aa = ui_->opt_aa->isChecked() ? 1 : 0;
+    prefs.opt_color = ui_->opt_color->isChecked() ? 1 : 0;
+    prefs.opt_remainp = ui_->opt_remainp->isChecked() ? 1 : 0;
+    return prefsFile("save", dataFolder_, prefs, prefsState_);
+}
+
+void MainWindow::checkHallOfFame() {
+    if (closing_) return;
+    scoresWindow().checkHallOfFame();
+}
+
+void MainWindow::showHighScores() {
+    if (closing_) return;
+    scoresWindow().showTableView();
+}
+
+ScoresWindow& MainWindow::scoresWindow() {
+    // Made on first use, afterwards only hidden and shown.
+    if (!scores_) scores_ = std::make_unique<ScoresWindow>(hallOfFame_, *this, this);
+    return *scores_;
+}
+
+}  // namespace gyrock::ui

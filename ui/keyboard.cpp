@@ -1,0 +1,72 @@
+#include "ui/keyboard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+#include <optional>
+
+namespace gyrock::ui {
+namespace {
+
+std::optional<Arrow> arrowOf(int key) {
+    switch (key) {
+        case Qt::Key_Left: return Arrow::Left;
+        case Qt::Key_Right: return Arrow::Right;
+        case Qt::Key_Up: return Arrow::Up;
+        case Qt::Key_Down: return Arrow::Down;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+Keyboard::Keyboard(QWidget* window, std::function<void(int)> onCharacter)
+    : QObject(window), window_(window), onCharacter_(std::move(onCharacter)) {
+    qApp->installEventFilter(this);
+    // A key released while another application has the keyboard never
+    // reaches us: forget everything rather than keep it held for ever.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive) releaseAll();
+    });
+}
+
+Keyboard::~Keyboard() { qApp->removeEventFilter(this); }
+
+bool Keyboard::belongsToWindow(QObject* watched) const {
+    if (!watched->isWidgetType()) return false;
+    return static_cast<QWidget*>(watched)->window() == window_;
+}
+
+bool Keyboard::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            if (!belongsToWindow(watched)) return false;
+            return handleKey(static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
+        case QEvent::WindowDeactivate:
+            if (watched == window_) releaseAll();
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool Keyboard::handleKey(QKeyEvent* key, bool pressed) {
+    if (const auto arrow = arrowOf(key->key())) {
+        // The same event reaches us once per widget it is offered to; setting
+        // a state (never counting) makes that harmless. Auto-repeat changes
+        // nothing: the key is simply still held.
+        if (!key->isAutoRepeat()) held_[static_cast<int>(*arrow)] = pressed;
+        // Arrows steer the piece only: they must not move the focus or
+        // switch the mode buttons.
+        return true;
+    }
+    if (!pressed || key->isAutoRepeat() || key->text().size() != 1) return false;
+    const int character = key->text().at(0).unicode();
+    if (character != 'P' && character != 'p') return false;
+    // Handled here and swallowed, so that one press pauses exactly once.
+    onCharacter_(character);
+    return true;
+}
+
+}  // namespace gyrock::ui

@@ -1,0 +1,39 @@
+#pragma once
+// What the keyboard tells the game: the held state of the four arrows, and
+// the typed characters the window previews before the focused control.
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "engine/host.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace gyrock::ui {
+
+class Keyboard : public QObject {
+    Q_OBJECT
+public:
+    // Watches every key event for widgets inside window; typed characters
+    // other than arrows go to onCharacter.
+    Keyboard(QWidget* window, std::function<void(int)> onCharacter);
+    ~Keyboard() override;
+
+    bool held(Arrow key) const { return held_[static_cast<int>(key)]; }
+    void releaseAll() { held_ = {}; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool belongsToWindow(QObject* watched) const;
+    bool handleKey(QKeyEvent* key, bool pressed);
+
+    QWidget* window_;
+    std::function<void(int)> onCharacter_;
+    std::array<bool, 4> held_{};
+};
+
+}  // namespace gyrock::ui

@@ -1,0 +1,156 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QScreen>
+
+#include "audio/audio.h"
+#include "audio/error_report.h"
+#include "halloffame/scores_window.h"
+#include "ui/endgame_window.h"
+#include "ui/fonts.h"
+#include "ui/keyboard.h"
+#include "ui/music_path.h"
+#include "ui/ui_form1.h"
+
+namespace gyrock::ui {
+namespace {
+
+constexpr int kClientWidth = 625;
+constexpr int kClientHeight = 482;
+
+}  // namespace
+
+MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::form1>()),
+      dataFolder_(std::move(dataFolder)),
+      musicPath_(musicFileFor(QCoreApplication::applicationDirPath())),
+      pictures_(render::Pictures::load()),
+      renderer_(pictures_),
+      game_(*this) {
+    ui_->setupUi(this);
+    applyFractionalPointSizes(this);
+    setFixedSize(kClientWidth, kClientHeight);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    clock_.start();
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    keyboard_ = new Keyboard(this, [this](int keyascii) { Form_KeyPress(keyascii); });
+    ensureLayer();
+    connectControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectControls() {
+    connect(ui_->Cmdstart, &QPushButton::clicked, this, &MainWindow::Cmdstart_Click);
+    connect(ui_->cmdrestart, &QPushButton::clicked, this, &MainWindow::cmdrestart_Click);
+    connect(ui_->Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(ui_->Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(ui_->Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+    connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(ui_->Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
+    connect(ui_->Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
+    // Every change of the value counts, whoever makes it: the player,
+    // Defaults, or the preferences read at start-up.
+    connect(ui_->opt_mus, &QCheckBox::toggled, this, &MainWindow::opt_mus_Click);
+    connect(ui_->opt_stakko, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected) opt_stakko_Click();
+    });
+    // An option button that receives the focus becomes the selected one.
+    ui_->opt_gyrock->installEventFilter(this);
+    ui_->opt_stakko->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && !closing_) {
+        if (watched == ui_->opt_gyrock) ui_->opt_gyrock->setChecked(true);
+        if (watched == ui_->opt_stakko) ui_->opt_stakko->setChecked(true);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::Form_Load() {
+    if (!audio::init()) {
+        audio::reportAudioError(QStringLiteral("Can't initialize digital sound system"));
+        return false;
+    }
+    audioRunning_ = true;
+    loadHallOfFame();
+    loadPreferences();
+    return true;
+}
+
+void MainWindow::showCentred() {
+    if (const QScreen* screen = this->screen()) {
+        const QRect available = screen->availableGeometry();
+        move(available.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
+    }
+    show();
+    ui_->opt_gyrock->setChecked(true);
+    ui_->opt_gyrock->setFocus(Qt::OtherFocusReason);
+    activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closing_) return;
+    // From here on every loop, wait and modal window returns at its next test.
+    closing_ = true;
+    Form_Unload();
+    closeModalWindows();
+    emit unloaded();
+}
+
+void MainWindow::Form_Unload() {
+    if (audioRunning_) {
+        audio::stopAll();
+        audio::freeMusic(game_.musicstream);
+        audio::shutdown();
+        audioRunning_ = false;
+    }
+    // Tell the player rather than lose a high score silently.
+    saveHallOfFame();
+    if (!savePreferences()) warnNotSaved(QStringLiteral("prefs.txt"));
+}
+
+void MainWindow::closeModalWindows() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget == this || !widget->isVisible()) continue;
+        if (auto* dialog = qobject_cast<QDialog*>(widget)) {
+            dialog->done(QDialog::Rejected);  // also ends a modal wait that ignores Escape
+        } else {
+            widget->hide();
+        }
+    }
+}
+
+void MainWindow::ensureLayer() {
+    const qreal ratio = devicePixelRatioF();
+    if (!layer_.isNull() && layer_.devicePixelRatio() == ratio) return;
+    QImage layer(QSize(kClientWidth, kClientHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(ratio);
+    layer.fill(Qt::transparent);
+    if (!layer_.isNull()) {
+        // Moved to a screen of another density: keep what was drawn.
+        QPainter painter(&layer);
+        painter.drawImage(QRectF(0, 0, kClientWidth, kClientHeight), layer_);
+    }
+    layer_ = std::move(layer);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    ensureLayer();
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::black);
+    painter.drawImage(QPointF(0, 0), pictures_.background);
+    painter.drawImage(QPointF(0, 0), layer_);
+}
+
+}  // namespace gyrock::ui

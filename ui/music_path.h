@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace gyrock::ui {
+
+// The music beside the program (a build tree, a portable copy), else where an
+// installed program finds it: ../share/gyrock/ relative to its folder.
+std::string musicFileFor(const QString& programDir);
+
+}  // namespace gyrock::ui

@@ -1,0 +1,28 @@
+#pragma once
+// nextpic2: shows the full-size preview picture shrunk into its own rectangle.
+
+#include <QImage>
+#include <QWidget>
+
+namespace gyrock::ui {
+
+class PreviewBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreviewBox(QWidget* parent = nullptr);
+
+    // The picture is drawn scaled to whatever size the box has at the time.
+    void setImage(const QImage& image);
+    const QImage& image() const { return image_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+}  // namespace gyrock::ui
+
+// uic names the class without its namespace.
+using gyrock::ui::PreviewBox;
