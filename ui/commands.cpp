@@ -59,13 +59,13 @@ void MainWindow::openPanel(QWidget* panel) {
 void MainWindow::closePanel(QWidget* panel) {
     panel->hide();
     ui_->frameng->setEnabled(true);
-    resumeGame();
+    // Whoever paused the game, a panel closing resumes it unless the player
+    // asked to stay paused.
+    if (!remainPaused() && gameInProgress()) resumeGame();
 }
 
 void MainWindow::resumeGame() {
-    // Whoever paused the game, a panel closing resumes it unless the player
-    // asked to stay paused.
-    if (remainPaused() || !gameInProgress() || closing_) return;
+    if (closing_) return;
     game_.paused = kFalse;
     ui_->labelp->hide();
     game_.gameLoop();

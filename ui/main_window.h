@@ -46,8 +46,9 @@ public:
     Ui::form1& form() { return *ui_; }
     const QImage& drawingLayer() const { return layer_; }
     EndGameWindow* endGameWindow() const { return endgame_.get(); }
-    ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
+    ScoresWindow& scoresWindow();
     HallOfFame& hallOfFame() { return hallOfFame_; }
+    ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
     const std::string& musicPath() const { return musicPath_; }
 
     // The handlers, under the names the controls give them.
@@ -120,7 +121,6 @@ private:
     bool writeHallOfFame();
     bool savePreferences();
     void warnNotSaved(const QString& file);
-    ScoresWindow& scoresWindow();
     void checkHallOfFame();
     void showHighScores();
 
