@@ -13,7 +13,7 @@ export SDL_AUDIODRIVER=dummy
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGYROCK_SANITIZE=ON \
   -DGYROCK_BENCH=OFF -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
@@ -21,7 +21,7 @@ cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
-  ctest --test-dir build-sanitize --output-on-failure -j "$jobs"
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 300
 
 if [[ -x tests/fuzz/run_fuzzers.sh ]]; then
   tests/fuzz/run_fuzzers.sh "${GYROCK_FUZZ_SECONDS:-60}"
