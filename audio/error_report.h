@@ -1,0 +1,22 @@
+#pragma once
+// Telling the player that the sound system failed: a warning box with the
+// message and the sound layer's error code.
+
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace gyrock::audio {
+
+// Shown when the sound system cannot be started at all; the program ends after it.
+inline constexpr const char* kSoundInitFailedMessage = "Can't initialize digital sound system";
+
+// The box's text: the message, a line break, then "(error code: N)".
+QString audioErrorText(const QString& message, std::int32_t code);
+
+// Shows audioErrorText(message, lastError()) in a modal box captioned "Error"
+// with a warning icon and an OK button; returns once the player has closed it.
+void reportAudioError(const QString& message, QWidget* parent = nullptr);
+
+}  // namespace gyrock::audio

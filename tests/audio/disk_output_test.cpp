@@ -1,0 +1,139 @@
+// What a player would hear: SDL's "disk" driver writes the mixed output to a
+// file (in real time, so these tests keep it short), which is read back as
+// 16-bit stereo at 44.1 kHz and measured.
+
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <vector>
+
+#include "audio_fixture.h"
+
+namespace gyrock::audio::testing {
+namespace {
+
+constexpr int kRate = 44100;
+constexpr std::size_t kBytesPerFrame = 4;  // 16-bit stereo
+
+void waitMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+std::size_t frames(double seconds) { return static_cast<std::size_t>(seconds * kRate); }
+
+class DiskAudio : public ::testing::Test {
+protected:
+    void SetUp() override {
+        file_ = ::testing::TempDir() + "gyrock_disk_" + std::to_string(getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw";
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);
+        ASSERT_TRUE(init()) << "error " << lastError();
+    }
+    void TearDown() override {
+        shutdown();
+        std::filesystem::remove(file_);
+    }
+
+    // Frames written so far (the driver's file buffer may hold back a few).
+    std::size_t framesWritten() const {
+        std::error_code ignored;
+        return std::filesystem::file_size(file_, ignored) / kBytesPerFrame;
+    }
+
+    // Ends the output and reads all of it back, left and right interleaved.
+    std::vector<std::int16_t> stopAndRead() {
+        shutdown();
+        std::ifstream in(file_, std::ios::binary);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
+        std::vector<std::int16_t> samples(bytes.size() / 2);
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            samples[i] = static_cast<std::int16_t>(
+                static_cast<std::uint8_t>(bytes[2 * i]) |
+                (static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8));
+        }
+        return samples;
+    }
+
+    std::string file_;
+};
+
+// Loudness of frames [from, to) in dB below full scale.
+double rmsDb(const std::vector<std::int16_t>& s, std::size_t from, std::size_t to) {
+    double sum = 0.0;
+    for (std::size_t i = 2 * from; i < 2 * to; ++i) sum += double(s[i]) * s[i];
+    double rms = std::sqrt(sum / (2.0 * double(to - from)));
+    return 20.0 * std::log10(std::fmax(rms, 1e-3) / 32768.0);
+}
+
+bool silentFrom(const std::vector<std::int16_t>& s, std::size_t from) {
+    for (std::size_t i = 2 * from; i < s.size(); ++i) {
+        if (s[i] != 0) return false;
+    }
+    return true;
+}
+
+TEST_F(DiskAudio, TheTrackIsHeardAndFreeingItSilencesTheOutput) {
+    std::int32_t music = openMusic(shippedTrack());
+    ASSERT_NE(music, 0);
+    ASSERT_TRUE(playLooped(music));
+    waitMs(600);
+    ASSERT_TRUE(freeMusic(music));
+    std::size_t freedAt = framesWritten();
+    waitMs(400);
+    std::vector<std::int16_t> out = stopAndRead();
+    ASSERT_GT(out.size() / 2, frames(0.8));
+
+    EXPECT_GT(rmsDb(out, frames(0.1), frames(0.5)), -30.0) << "the music should be heard";
+    // Allow for what was already mixed or buffered when it was freed.
+    std::size_t quietFrom = freedAt + frames(0.15);
+    ASSERT_LT(quietFrom, out.size() / 2);
+    EXPECT_TRUE(silentFrom(out, quietFrom)) << "the output should be silent once freed";
+}
+
+TEST_F(DiskAudio, TheTrackLoopsWithoutAGap) {
+    std::int32_t music = openMusic(shippedTrack());
+    ASSERT_TRUE(playLooped(music));
+    double length = Mix_MusicDuration(nullptr);
+    EXPECT_GE(length, 60.0);
+    EXPECT_LE(length, 120.0);
+
+    // Jump close to the end and listen across the join.
+    ASSERT_EQ(Mix_SetMusicPosition(length - 0.3), 0);
+    std::size_t seekedAt = framesWritten();
+    waitMs(900);
+    EXPECT_EQ(Mix_PlayingMusic(), 1) << "the music should go on past its end";
+    double position = Mix_GetMusicPosition(nullptr);
+    EXPECT_GT(position, 0.2) << "it should have started over";
+    EXPECT_LT(position, 1.0) << "it should have started over";
+    std::vector<std::int16_t> out = stopAndRead();
+
+    // No stretch of 20 ms anywhere after the jump falls silent: a gap at the
+    // join would.
+    std::size_t window = frames(0.02);
+    std::size_t from = seekedAt + frames(0.1), to = out.size() / 2 - frames(0.05);
+    ASSERT_GT(to, from + frames(0.5));
+    for (std::size_t at = from; at + window <= to; at += window / 2) {
+        ASSERT_GT(rmsDb(out, at, at + window), -45.0)
+            << "silence at " << double(at - seekedAt) / kRate << " s after the jump";
+    }
+}
+
+TEST_F(DiskAudio, AMissingFilePlaysNothing) {
+    std::int32_t music = openMusic(GYROCK_RUNTIME_DIR "/no_such_music.mp3");
+    EXPECT_EQ(music, 0);
+    EXPECT_EQ(lastError(), errorCode(AudioError::FileNotFound));
+    EXPECT_FALSE(playLooped(music));
+    waitMs(300);
+    std::vector<std::int16_t> out = stopAndRead();
+    ASSERT_GT(out.size() / 2, frames(0.1));
+    EXPECT_TRUE(silentFrom(out, 0));
+}
+
+}  // namespace
+}  // namespace gyrock::audio::testing
