@@ -74,16 +74,26 @@ void haltMusic() {
 
 const char* errorName(AudioError code) {
     switch (code) {
-        case AudioError::Ok: return "Ok";
-        case AudioError::NoDriver: return "NoDriver";
-        case AudioError::DeviceOpenFailed: return "DeviceOpenFailed";
-        case AudioError::NotInitialised: return "NotInitialised";
-        case AudioError::AlreadyInitialised: return "AlreadyInitialised";
-        case AudioError::FileNotFound: return "FileNotFound";
-        case AudioError::FileNotReadable: return "FileNotReadable";
-        case AudioError::FileNotDecodable: return "FileNotDecodable";
-        case AudioError::BadHandle: return "BadHandle";
-        case AudioError::PlayFailed: return "PlayFailed";
+        case AudioError::Ok:
+            return "Ok";
+        case AudioError::NoDriver:
+            return "NoDriver";
+        case AudioError::DeviceOpenFailed:
+            return "DeviceOpenFailed";
+        case AudioError::NotInitialised:
+            return "NotInitialised";
+        case AudioError::AlreadyInitialised:
+            return "AlreadyInitialised";
+        case AudioError::FileNotFound:
+            return "FileNotFound";
+        case AudioError::FileNotReadable:
+            return "FileNotReadable";
+        case AudioError::FileNotDecodable:
+            return "FileNotDecodable";
+        case AudioError::BadHandle:
+            return "BadHandle";
+        case AudioError::PlayFailed:
+            return "PlayFailed";
     }
     return "Unknown";
 }

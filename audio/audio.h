@@ -34,7 +34,8 @@ enum class AudioError : std::int32_t {
 const char* errorName(AudioError code);
 
 // Starts the sound driver and opens the output at this many samples per second
-// (0 or less fails as DeviceOpenFailed). False when no driver or device can be had; the program cannot go on then.
+// (0 or less fails as DeviceOpenFailed). False when no driver or device can be had; the program
+// cannot go on then.
 bool init(int frequency = 44100);
 
 // Opens the music file as a new stream and returns its handle (never 0), or 0

@@ -16,7 +16,7 @@ inline std::string shippedTrack() { return musicFilePath(GYROCK_RUNTIME_DIR); }
 inline std::int32_t errorCode(AudioError e) { return static_cast<std::int32_t>(e); }
 
 class DummyAudio : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         ASSERT_TRUE(init()) << "error " << lastError();

@@ -27,7 +27,7 @@ void waitMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms))
 std::size_t frames(double seconds) { return static_cast<std::size_t>(seconds * kRate); }
 
 class DiskAudio : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         file_ = ::testing::TempDir() + "gyrock_disk_" + std::to_string(getpid()) + "_" +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw";
@@ -53,9 +53,9 @@ protected:
         std::vector<char> bytes((std::istreambuf_iterator<char>(in)), {});
         std::vector<std::int16_t> samples(bytes.size() / 2);
         for (std::size_t i = 0; i < samples.size(); ++i) {
-            samples[i] = static_cast<std::int16_t>(
-                static_cast<std::uint8_t>(bytes[2 * i]) |
-                (static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8));
+            samples[i] =
+                static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
+                                          (static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8));
         }
         return samples;
     }

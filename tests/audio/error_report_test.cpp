@@ -1,5 +1,7 @@
 // The box that tells the player the sound system failed.
 
+#include "audio/error_report.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -9,13 +11,12 @@
 #include <memory>
 
 #include "audio/audio.h"
-#include "audio/error_report.h"
 
 namespace gyrock::audio {
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
@@ -25,7 +26,7 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     std::unique_ptr<QApplication> app_;
 };
 

@@ -17,7 +17,7 @@ inline double centsToRatio(double cents) { return std::pow(2.0, cents / 1200.0);
 
 // Our own small generator, so the noise never depends on a library's choice.
 class Noise {
-public:
+  public:
     explicit Noise(std::uint32_t seed) : state_(seed ? seed : 0x9e3779b9u) {}
     double next() {  // uniform in [-1, 1)
         state_ ^= state_ << 13;
@@ -26,7 +26,7 @@ public:
         return static_cast<double>(state_) / 2147483648.0 - 1.0;
     }
 
-private:
+  private:
     std::uint32_t state_;
 };
 
@@ -45,7 +45,7 @@ inline double polyBlep(double t, double dt) {
 }
 
 class Oscillator {
-public:
+  public:
     explicit Oscillator(double startPhase = 0.0) : phase_(startPhase) {}
     void setFrequency(double hz) { step_ = hz / kRate; }
     double saw() {
@@ -74,7 +74,7 @@ public:
         return out;
     }
 
-private:
+  private:
     void advance() {
         phase_ += step_;
         if (phase_ >= 1.0) phase_ -= 1.0;
@@ -86,7 +86,7 @@ private:
 // A state-variable filter (trapezoidal form): stays stable when the cutoff
 // sweeps fast, which the plucks and the bass do on every note.
 class Filter {
-public:
+  public:
     void set(double cutoffHz, double q) {
         cutoffHz = std::fmin(std::fmax(cutoffHz, 20.0), kRate * 0.45);
         g_ = std::tan(kPi * cutoffHz / kRate);
@@ -118,7 +118,7 @@ public:
         return high_;
     }
 
-private:
+  private:
     double g_ = 0.0, k_ = 1.0, a1_ = 0.0, a2_ = 0.0, a3_ = 0.0;
     double ic1_ = 0.0, ic2_ = 0.0;
     double low_ = 0.0, band_ = 0.0, high_ = 0.0;
@@ -127,11 +127,11 @@ private:
 // A small plate-like room: eight damped combs and four all-passes a side,
 // the two sides a few samples apart for width.
 class Reverb {
-public:
+  public:
     Reverb(double roomSize, double damping);
     void process(double inL, double inR, double& outL, double& outR);
 
-private:
+  private:
     struct Comb {
         std::vector<double> line;
         std::size_t pos = 0;
@@ -150,11 +150,11 @@ private:
 
 // A tempo-locked echo that bounces between the sides.
 class PingPongDelay {
-public:
+  public:
     PingPongDelay(int delaySamples, double feedback, double toneHz);
     void process(double inL, double inR, double& outL, double& outR);
 
-private:
+  private:
     std::vector<double> left_, right_;
     std::size_t pos_ = 0;
     double feedback_;

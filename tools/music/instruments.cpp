@@ -29,7 +29,7 @@ double gate(std::size_t n, std::size_t length, double attack, double release) {
 // The six detuned squares of the classic analogue hi-hat: their clashing
 // overtones give the metallic ring that plain noise lacks.
 class Metal {
-public:
+  public:
     explicit Metal(double scale) {
         static constexpr double kFrequencies[] = {205.3, 304.4, 369.6, 522.7, 540.0, 800.0};
         for (int i = 0; i < 6; ++i) {
@@ -43,7 +43,7 @@ public:
         return sum / 6.0;
     }
 
-private:
+  private:
     Oscillator voices_[6];
 };
 

@@ -47,16 +47,36 @@ void play(const Event& e, Buses& b) {
     std::size_t at = framesOf(e.step);
     std::size_t length = framesOf(e.length);
     switch (e.voice) {
-        case Voice::Kick: kick(b.kick, at, e.velocity); break;
-        case Voice::Snare: snare(b.snare, at, e.velocity); break;
-        case Voice::ClosedHat: closedHat(b.hats, at, e.velocity * 0.5); break;
-        case Voice::OpenHat: openHat(b.hats, at, e.velocity * 0.45); break;
-        case Voice::Crash: crash(b.crash, at, e.velocity * 0.5); break;
-        case Voice::Bass: bass(b.bass, at, length, e.note, e.velocity); break;
-        case Voice::Pad: pad(b.pad, at, length, e.note, e.velocity); break;
-        case Voice::Lead: lead(b.lead, at, length, e.note, e.velocity); break;
-        case Voice::LeadDouble: lead(b.lead, at, length, e.note, e.velocity); break;
-        case Voice::Arp: pluck(b.arp, at, length, e.note, e.velocity, e.brightness, e.pan); break;
+        case Voice::Kick:
+            kick(b.kick, at, e.velocity);
+            break;
+        case Voice::Snare:
+            snare(b.snare, at, e.velocity);
+            break;
+        case Voice::ClosedHat:
+            closedHat(b.hats, at, e.velocity * 0.5);
+            break;
+        case Voice::OpenHat:
+            openHat(b.hats, at, e.velocity * 0.45);
+            break;
+        case Voice::Crash:
+            crash(b.crash, at, e.velocity * 0.5);
+            break;
+        case Voice::Bass:
+            bass(b.bass, at, length, e.note, e.velocity);
+            break;
+        case Voice::Pad:
+            pad(b.pad, at, length, e.note, e.velocity);
+            break;
+        case Voice::Lead:
+            lead(b.lead, at, length, e.note, e.velocity);
+            break;
+        case Voice::LeadDouble:
+            lead(b.lead, at, length, e.note, e.velocity);
+            break;
+        case Voice::Arp:
+            pluck(b.arp, at, length, e.note, e.velocity, e.brightness, e.pan);
+            break;
     }
 }
 
@@ -178,9 +198,9 @@ Stereo mixdown(const std::vector<Event>& events) {
         const char* name;
         const Stereo& bus;
         double level;
-    } faders[] = {{"kick", b.kick, 0.5},  {"hats", b.hats, 1.8},       {"snare", b.snare, 1.0},
-                  {"crash", b.crash, 0.8}, {"bass", b.bass, 0.85},      {"pad", b.pad, 0.9},
-                  {"arp", b.arp, 0.9},     {"lead", b.lead, 1.0},       {"room", roomReturn, 0.5},
+    } faders[] = {{"kick", b.kick, 0.5},    {"hats", b.hats, 1.8},  {"snare", b.snare, 1.0},
+                  {"crash", b.crash, 0.8},  {"bass", b.bass, 0.85}, {"pad", b.pad, 0.9},
+                  {"arp", b.arp, 0.9},      {"lead", b.lead, 1.0},  {"room", roomReturn, 0.5},
                   {"echo", echoReturn, 0.5}};
     Stereo mix(kLoopFrames);
     for (const auto& f : faders) {
@@ -243,8 +263,11 @@ void reportBands(const Stereo& mix) {
     const struct {
         const char* name;
         double low, high;
-    } bands[] = {{"sub   <120 Hz", 0, 120},  {"low  120-500", 120, 500}, {"mid  500-2k", 500, 2000},
-                 {"high   2k-6k", 2000, 6000}, {"top   6k-20k", 6000, 0}};
+    } bands[] = {{"sub   <120 Hz", 0, 120},
+                 {"low  120-500", 120, 500},
+                 {"mid  500-2k", 500, 2000},
+                 {"high   2k-6k", 2000, 6000},
+                 {"top   6k-20k", 6000, 0}};
     for (const auto& band : bands) {
         Filter hp1, hp2, lp1, lp2;
         if (band.low > 0) hp1.set(band.low, 0.707), hp2.set(band.low, 0.707);

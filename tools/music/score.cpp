@@ -29,6 +29,7 @@ Section sectionOf(int bar) {
 }
 
 // One chord a bar.
+// clang-format off
 const char* const kChords[kBars] = {
     "Am", "F", "C", "G",                                      // intro
     "Am", "F", "C", "G", "Am", "F", "Dm", "E",                // A
@@ -39,6 +40,7 @@ const char* const kChords[kBars] = {
     "Am", "F", "C", "G", "Am", "F", "Dm", "E",                //
     "F",  "G", "Dm", "E",                                     // turnaround
 };
+// clang-format on
 
 struct Chord {
     const char* name;
@@ -65,6 +67,7 @@ const Chord& chordOf(int bar) {
     std::abort();
 }
 
+// clang-format off
 // Tunes are written as text: "A4:2" is A above middle C held for two
 // sixteenths, "r:4" a rest of a quarter, "|" a bar line (each bar must add
 // up to 16).
@@ -103,6 +106,7 @@ constexpr const char* kTurnaround =
     "B5:4 A5:4 G5:4 D5:4 |"  // G
     "F5:8 E5:4 D5:4 |"       // Dm
     "E5:12 r:4 |";           // E
+// clang-format on
 
 int noteNumber(const std::string& name) {
     static constexpr int kLetters[] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
@@ -145,8 +149,8 @@ void addTune(std::vector<Event>& events, Voice voice, int bar, const char* tune,
             // A downbeat is leaned on a little; the gap before the next note
             // keeps repeated notes apart.
             double accent = inBar == 0 ? 1.0 : (inBar % 4 == 0 ? 0.92 : 0.84);
-            events.push_back({voice, step, length - 0.2, noteNumber(name) + transpose,
-                              velocity * accent});
+            events.push_back(
+                {voice, step, length - 0.2, noteNumber(name) + transpose, velocity * accent});
         }
         step += length;
         inBar += length;
@@ -254,38 +258,57 @@ void addBass(std::vector<Event>& events, int bar) {
 void addPad(std::vector<Event>& events, int bar) {
     double velocity = 0.0;
     switch (sectionOf(bar)) {
-        case Section::Intro: velocity = bar >= 2 ? 0.45 : 0.0; break;
-        case Section::A: velocity = 0.55; break;
-        case Section::B: velocity = 0.9; break;
-        case Section::A2: velocity = 0.75; break;
-        case Section::Turn: velocity = 0.95; break;
+        case Section::Intro:
+            velocity = bar >= 2 ? 0.45 : 0.0;
+            break;
+        case Section::A:
+            velocity = 0.55;
+            break;
+        case Section::B:
+            velocity = 0.9;
+            break;
+        case Section::A2:
+            velocity = 0.75;
+            break;
+        case Section::Turn:
+            velocity = 0.95;
+            break;
     }
     if (velocity == 0.0) return;
     for (int tone : chordOf(bar).tones) {
-        events.push_back({Voice::Pad, static_cast<double>(bar * kStepsPerBar), 15.7, tone,
-                          velocity});
+        events.push_back(
+            {Voice::Pad, static_cast<double>(bar * kStepsPerBar), 15.7, tone, velocity});
     }
 }
 
 void addArp(std::vector<Event>& events, int bar) {
-    static constexpr int kPattern[kStepsPerBar] = {0, 1, 2, 3, 2, 1, 0, 1,
-                                                   2, 3, 2, 1, 0, 1, 2, 3};
+    static constexpr int kPattern[kStepsPerBar] = {0, 1, 2, 3, 2, 1, 0, 1, 2, 3, 2, 1, 0, 1, 2, 3};
     Section section = sectionOf(bar);
     double velocity = 0.0, brightness = 0.0;
     switch (section) {
-        case Section::Intro: velocity = 0.8, brightness = 0.15 + 0.2 * bar; break;
-        case Section::A: velocity = 0.65, brightness = 0.45; break;
-        case Section::B: velocity = 0.45, brightness = 0.35; break;
-        case Section::A2: velocity = 0.8, brightness = 0.8; break;
-        case Section::Turn: velocity = 0.85, brightness = 0.6 + 0.12 * (bar - 52); break;
+        case Section::Intro:
+            velocity = 0.8, brightness = 0.15 + 0.2 * bar;
+            break;
+        case Section::A:
+            velocity = 0.65, brightness = 0.45;
+            break;
+        case Section::B:
+            velocity = 0.45, brightness = 0.35;
+            break;
+        case Section::A2:
+            velocity = 0.8, brightness = 0.8;
+            break;
+        case Section::Turn:
+            velocity = 0.85, brightness = 0.6 + 0.12 * (bar - 52);
+            break;
     }
     const Chord& chord = chordOf(bar);
     int tones[4] = {chord.tones[0] + 12, chord.tones[1] + 12, chord.tones[2] + 12,
                     chord.tones[0] + 24};
     for (int s = 0; s < kStepsPerBar; ++s) {
         double accent = s % 4 == 0 ? 1.0 : 0.8;
-        Event e{Voice::Arp, static_cast<double>(bar * kStepsPerBar + s), 0.8,
-                tones[kPattern[s]], velocity * accent};
+        Event e{Voice::Arp, static_cast<double>(bar * kStepsPerBar + s), 0.8, tones[kPattern[s]],
+                velocity * accent};
         e.brightness = brightness;
         e.pan = s % 2 == 0 ? -0.35 : 0.35;
         events.push_back(e);
