@@ -18,7 +18,7 @@ ctest --test-dir build --output-on-failure -j "$jobs" --timeout 300
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGYROCK_SANITIZE=ON \
   -DGYROCK_BENCH=OFF -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
 cmake --build build-sanitize -j "$jobs"
-ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs" --timeout 300
