@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 
 #include "engine/game.h"
+#include "engine/null_host.h"
 #include "engine/pieces.h"
 #include "render/board_renderer.h"
 
@@ -15,30 +16,7 @@ namespace {
 
 using namespace gyrock;
 
-class NoHost : public GameHost {
-public:
-    Tick tickCount() override { return 0; }
-    bool keyHeld(Arrow) override { return false; }
-    void yield(Tick) override {}
-    bool closing() override { return false; }
-    bool boardTurning() override { return true; }
-    bool musicOn() override { return false; }
-    bool newGameButtonVisible() override { return true; }
-    void setRestartEnabled(bool) override {}
-    void setGameOverShown(bool) override {}
-    void setGameModeFrameShown(bool) override {}
-    void setPausedShown(bool) override {}
-    void setCounterText(Counter, const std::string&) override {}
-    std::int32_t openMusic() override { return 0; }
-    void playMusicLooped(std::int32_t) override {}
-    void freeMusic(std::int32_t) override {}
-    void drawBoard() override {}
-    void drawPreview() override {}
-    void markClearedCell(int, int) override {}
-    void clearWindowDrawing() override {}
-    void showEndGame(const std::string&) override {}
-    void finishGame() override {}
-};
+using NoHost = NullHost;
 
 // A game well under way: walls, the lower half of the well mostly full, a
 // falling T.

@@ -7,34 +7,12 @@
 #include <QImage>
 
 #include "engine/game.h"
+#include "engine/null_host.h"
 #include "render/board_renderer.h"
 
 namespace gyrock::render::testing {
 
-class SilentHost : public GameHost {
-public:
-    Tick tickCount() override { return 0; }
-    bool keyHeld(Arrow) override { return false; }
-    void yield(Tick) override {}
-    bool closing() override { return false; }
-    bool boardTurning() override { return true; }
-    bool musicOn() override { return false; }
-    bool newGameButtonVisible() override { return true; }
-    void setRestartEnabled(bool) override {}
-    void setGameOverShown(bool) override {}
-    void setGameModeFrameShown(bool) override {}
-    void setPausedShown(bool) override {}
-    void setCounterText(Counter, const std::string&) override {}
-    std::int32_t openMusic() override { return 0; }
-    void playMusicLooped(std::int32_t) override {}
-    void freeMusic(std::int32_t) override {}
-    void drawBoard() override {}
-    void drawPreview() override {}
-    void markClearedCell(int, int) override {}
-    void clearWindowDrawing() override {}
-    void showEndGame(const std::string&) override {}
-    void finishGame() override {}
-};
+using SilentHost = NullHost;
 
 inline const Pictures& pictures() {
     static const Pictures loaded = Pictures::load();

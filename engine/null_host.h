@@ -1,0 +1,34 @@
+#pragma once
+// A host that does nothing: for code that only reads a game's state (the
+// renderer's tests and benchmarks) and needs a Game without a window.
+
+#include "engine/host.h"
+
+namespace gyrock {
+
+class NullHost : public GameHost {
+public:
+    Tick tickCount() override { return 0; }
+    bool keyHeld(Arrow) override { return false; }
+    void yield(Tick) override {}
+    bool closing() override { return false; }
+    bool boardTurning() override { return true; }
+    bool musicOn() override { return false; }
+    bool newGameButtonVisible() override { return true; }
+    void setRestartEnabled(bool) override {}
+    void setGameOverShown(bool) override {}
+    void setGameModeFrameShown(bool) override {}
+    void setPausedShown(bool) override {}
+    void setCounterText(Counter, const std::string&) override {}
+    std::int32_t openMusic() override { return 0; }
+    void playMusicLooped(std::int32_t) override {}
+    void freeMusic(std::int32_t) override {}
+    void drawBoard() override {}
+    void drawPreview() override {}
+    void markClearedCell(int, int) override {}
+    void clearWindowDrawing() override {}
+    void showEndGame(const std::string&) override {}
+    void finishGame() override {}
+};
+
+}  // namespace gyrock
