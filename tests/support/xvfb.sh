@@ -1,0 +1,52 @@
+# Shared by the scripts that drive the real program on an X server of its own.
+# Source it, then call start_xvfb; stop_xvfb runs from the caller's cleanup.
+
+here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Starts Xvfb on the first free display from FIRST on (different scripts use
+# different ranges so that parallel runs do not race for one).
+start_xvfb() {
+  local first=${1:-90} n
+  XVFB_DISPLAY=""
+  for n in $(seq "$first" $((first + 50))); do
+    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then XVFB_DISPLAY=:$n; break; fi
+  done
+  [[ -n "$XVFB_DISPLAY" ]] || { echo "no free X display from :$first" >&2; return 1; }
+  Xvfb "$XVFB_DISPLAY" -screen 0 1024x768x24 -ac -nolisten tcp >/dev/null 2>&1 &
+  XVFB_PID=$!
+  export DISPLAY=$XVFB_DISPLAY SDL_AUDIODRIVER=dummy
+  unset QT_QPA_PLATFORM
+  local _
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "Xvfb did not start on $XVFB_DISPLAY" >&2
+  return 1
+}
+
+stop_xvfb() { [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true; }
+
+# Prints the id of the visible window whose name matches the pattern.
+wait_window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" | head -1; }
+
+# Sets X, Y, WIDTH and HEIGHT of a window (client area, screen coordinates).
+window_geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+
+# Left click at a point of the window whose top-left corner is (X, Y).
+click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+
+# Asks the window to close the way a window manager does.
+close_window() { python3 "$here_support/wm_close.py" "$1"; }
+
+# Waits up to SECONDS for the process (a child of this shell) to end and sets
+# EXIT_STATUS to its status, or to "running" if it did not end. Not in $(...):
+# a subshell cannot wait for its parent's children.
+wait_exit() {
+  local pid=$1 limit=${2:-2} _
+  for _ in $(seq $((limit * 20))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  if kill -0 "$pid" 2>/dev/null; then EXIT_STATUS=running; return; fi
+  wait "$pid" && EXIT_STATUS=0 || EXIT_STATUS=$?
+}
+
+# "r,g,b" (0-255) of one pixel of a PNG.
+pixel_of() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
