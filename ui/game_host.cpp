@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QPainter>
+#include <algorithm>
 
 #include "audio/audio.h"
 #include "ui/endgame_window.h"
@@ -27,9 +28,12 @@ void MainWindow::yield(Tick hintMs) {
     if (hintMs == 0 || closing_) return;
     // Nothing is due for a while: sleep until an event arrives or the timer
     // fires, instead of spinning on the clock.
-    wake_.start(static_cast<int>(std::min<Tick>(hintMs, 1000)));
+    const Tick sleepMs = std::min<Tick>(hintMs, 1000);
+    wakeLog_.sleeping(static_cast<std::int64_t>(sleepMs));
+    wake_.start(static_cast<int>(sleepMs));
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     wake_.stop();
+    wakeLog_.woke();
 }
 
 bool MainWindow::boardTurning() { return ui_->opt_gyrock->isChecked(); }

@@ -14,6 +14,7 @@
 #include "halloffame/data_files.h"
 #include "halloffame/scores_host.h"
 #include "render/board_renderer.h"
+#include "ui/wake_log.h"
 
 namespace Ui {
 class form1;
@@ -133,6 +134,7 @@ private:
     QImage layer_;
     QElapsedTimer clock_;
     QTimer wake_;
+    WakeLog wakeLog_;
     Keyboard* keyboard_ = nullptr;
     std::unique_ptr<EndGameWindow> endgame_;
     std::unique_ptr<ScoresWindow> scores_;
