@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils desktop-file-utils
   lame python3
 )
 

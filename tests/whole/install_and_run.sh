@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix, makes the prefix read-only, runs the
+# installed program on an X server of its own, plays a little, closes it, and
+# expects the data files in the per-user folder and nothing new in the prefix.
+# Usage: install_and_run.sh BUILD_DIR
+set -euo pipefail
+build=$1
+source "$(dirname "$0")/../support/xvfb.sh"
+work=$(mktemp -d)
+cleanup() {
+  [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null || true
+  stop_xvfb
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; [[ -f "$work/log" ]] && cat "$work/log"; exit 1; }
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
+for f in bin/gyrock share/gyrock/stakko_remix.mp3 share/applications/gyrock.desktop \
+         share/icons/hicolor/48x48/apps/gyrock.png share/icons/hicolor/256x256/apps/gyrock.png; do
+  [[ -s "$prefix/$f" ]] || fail "$f not installed"
+done
+grep -q '^Exec=gyrock$' "$prefix/share/applications/gyrock.desktop" || fail "the menu entry does not start gyrock"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$prefix/share/applications/gyrock.desktop" || fail "the desktop entry is not valid"
+fi
+chmod -R a-w "$prefix"
+chmod 755 "$work"
+find "$prefix" -type f -printf '%P %s %T@\n' | sort >"$work/before.txt"
+
+# Root may write anywhere, so a read-only prefix would mean nothing to it:
+# then the program runs as nobody, as a player would.
+mkdir -p "$work/home/.local/share"
+as_player=()
+if [[ $(id -u) == 0 ]]; then
+  chown -R nobody "$work/home"
+  as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
+export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_RUNTIME_DIR=""
+unset XDG_CONFIG_HOME
+
+start_xvfb 350
+"${as_player[@]}" "$prefix/bin/gyrock" >"$work/log" 2>&1 &
+pid=$!
+wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the installed program showed no window"
+window_geometry "$wid"
+click_at 236 272                      # NEW GAME, with the music on
+sleep 1
+xdotool search --onlyvisible --name '^gyrock$' >/dev/null && fail "a message box came up"
+grep -qi "music" "$work/log" && fail "the music was not found: $(cat "$work/log")"
+close_window "$wid"
+wait_exit "$pid" 3
+status=$EXIT_STATUS
+pid=""
+[[ $status == 0 ]] || fail "exit status $status"
+
+data=$XDG_DATA_HOME/gyrock
+[[ -s "$data/scores.txt" && -s "$data/prefs.txt" ]] || fail "no data files in $data: $(ls -la "$data" 2>&1)"
+find "$prefix" -type f -printf '%P %s %T@\n' | sort >"$work/after.txt"
+cmp -s "$work/before.txt" "$work/after.txt" || { diff "$work/before.txt" "$work/after.txt" || true; fail "the prefix changed"; }
+echo "1 passed, 0 failed"
