@@ -1,10 +1,11 @@
 #include "ui/main_window.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -69,7 +70,13 @@ void MainWindow::connectControls() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && !closing_) {
+    // Only a focus the player or the program moved selects: the window handing
+    // the focus back after a message box or a popup is no choice, and would
+    // undo one made meanwhile.
+    const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
+                                                         : Qt::OtherFocusReason;
+    if (event->type() == QEvent::FocusIn && !closing_ && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
         if (watched == ui_->opt_gyrock) ui_->opt_gyrock->setChecked(true);
         if (watched == ui_->opt_stakko) ui_->opt_stakko->setChecked(true);
     }

@@ -43,6 +43,18 @@ TEST_F(NewGame, SelectingStakkoTellsThePlayerOff) {
     EXPECT_FALSE(f().opt_gyrock->isChecked());
 }
 
+TEST_F(NewGame, WindowRegainingFocusAfterTheStakkoMessageKeepsStakko) {
+    auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
+    // The focus stays on Gyrock (as after start-up); when the message box
+    // closes, the window hands it back there, which is no choice of the player's.
+    f().opt_gyrock->setFocus(Qt::OtherFocusReason);
+    f().opt_stakko->click();
+    ASSERT_EQ(answerer->seen.size(), 1u);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f().opt_stakko->isChecked());
+    EXPECT_FALSE(f().opt_gyrock->isChecked());
+}
+
 TEST_F(NewGame, StakkoBoardDrawsTheWallUpright) {
     auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
     // As the player does it: the option button takes the focus, then the click.
