@@ -12,20 +12,45 @@ start_xvfb() {
     if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then XVFB_DISPLAY=:$n; break; fi
   done
   [[ -n "$XVFB_DISPLAY" ]] || { echo "no free X display from :$first" >&2; return 1; }
-  Xvfb "$XVFB_DISPLAY" -screen 0 1024x768x24 -ac -nolisten tcp >/dev/null 2>&1 &
+  XVFB_LOG=$(mktemp)
+  # -noreset: without it the server resets whenever its last client leaves,
+  # and a client that connects just then can be turned away.
+  Xvfb "$XVFB_DISPLAY" -screen 0 1024x768x24 -ac -nolisten tcp -noreset >"$XVFB_LOG" 2>&1 &
   XVFB_PID=$!
   export DISPLAY=$XVFB_DISPLAY SDL_AUDIODRIVER=dummy
   unset QT_QPA_PLATFORM
   local _
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "Xvfb did not start on $XVFB_DISPLAY" >&2
+  for _ in $(seq 100); do
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $XVFB_DISPLAY:" >&2
+  cat "$XVFB_LOG" >&2
   return 1
 }
 
-stop_xvfb() { [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true; }
+stop_xvfb() {
+  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+  [[ -n "${XVFB_LOG:-}" ]] && rm -f "$XVFB_LOG" || true
+}
 
-# Prints the id of the visible window whose name matches the pattern.
-wait_window() { timeout "${2:-10}" xdotool search --sync --onlyvisible --name "$1" | head -1; }
+# Prints the id of the visible window whose name matches the pattern, waiting
+# up to SECONDS (10). Tells why when the server itself is gone.
+wait_window() {
+  local deadline=$((SECONDS + ${2:-10})) id
+  while ((SECONDS < deadline)); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    [[ -n "$id" ]] && { echo "$id"; return 0; }
+    if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+      echo "the X server on $DISPLAY has ended:" >&2
+      cat "$XVFB_LOG" >&2
+      return 1
+    fi
+    sleep 0.1
+  done
+  return 1
+}
 
 # Sets X, Y, WIDTH and HEIGHT of a window (client area, screen coordinates).
 window_geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
