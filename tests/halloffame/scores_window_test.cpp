@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "halloffame/scores_window.h"
+#include "tests/support/captions_fit.h"
 #include "ui_scores.h"
 
 using gyrock::HallOfFame;
@@ -90,6 +91,23 @@ TEST(ScoresWindow, TableViewShowsRanksTopDownAndOkClosesIt) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(host.frameEnabled);
     EXPECT_EQ(host.resumes, 0);  // no game
+}
+
+// Headings, buttons and a full table of six-digit scores. Long names are
+// cut at the label's edge by design, so the names here are short.
+TEST(ScoresWindow, EveryCaptionFitsItsControl) {
+    HallOfFame t;
+    for (int k = 0; k < 10; ++k) {
+        t.hofscore[k] = 999990 + k;
+        t.hofname[k] = "Empty";
+    }
+    FakeHost host;
+    ScoresWindow w(t, host);
+    whenShown(w, [&] {
+        for (const std::string& clipped : gyrock::testing::clippedCaptions(&w)) ADD_FAILURE() << clipped;
+        w.form().Command1->click();
+    });
+    w.showTableView();
 }
 
 TEST(ScoresWindow, OkResumesAGameOnlyWhenNotToRemainPaused) {

@@ -1,6 +1,10 @@
 // The main window as it first appears: caption, size, controls and options.
 #include <QLabel>
 
+#include "engine/game.h"
+#include "tests/support/captions_fit.h"
+#include "ui/endgame_window.h"
+#include "ui/ui_endgame.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {
@@ -86,6 +90,21 @@ TEST_F(StartUp, DefaultsTurnMusicOnAntiAliasOffMonoOffRemainPausedOn) {
     EXPECT_FALSE(f().opt_aa->isChecked());
     EXPECT_FALSE(f().opt_color->isChecked());
     EXPECT_TRUE(f().opt_remainp->isChecked());
+}
+
+// Every caption in the font it gets here, with the longest texts the game
+// puts into its counters and its congratulation window.
+TEST_F(StartUp, EveryCaptionFitsItsControl) {
+    f().Label1->setText(QStringLiteral("Level : 30"));
+    f().Label2->setText(QStringLiteral("Score : 999999"));
+    f().Label4->setText(QStringLiteral("Lines : 450"));
+    for (const std::string& clipped : gyrock::testing::clippedCaptions(&w())) ADD_FAILURE() << clipped;
+
+    for (const char* text : {gyrock::kWinTextTurning, gyrock::kWinTextUpright}) {
+        EndGameWindow endgame;
+        endgame.setText(QString::fromUtf8(text));
+        for (const std::string& clipped : gyrock::testing::clippedCaptions(&endgame)) ADD_FAILURE() << clipped;
+    }
 }
 
 }  // namespace
