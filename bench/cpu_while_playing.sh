@@ -11,7 +11,7 @@ source "$here/../tests/support/xvfb.sh"
 work=$(mktemp -d)
 cleanup() { kill "${pid:-}" "${keys:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$work"; }
 trap cleanup EXIT
-start_xvfb 150
+start_xvfb
 
 GYROCK_WAKE_LOG=$work/wake.txt "$program" --data-dir "$work" >/dev/null 2>&1 & pid=$!
 wid=$(wait_window GYROCK)

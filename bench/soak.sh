@@ -21,7 +21,7 @@ fail() { echo "FAIL after $(( $(date +%s) - begin )) s: $*"; exit 1; }
 mkdir "$work/data"
 for s in -50 -40 -30 -20 -10 10 20 40 80 160; do printf '%s\r\n"soak"\r\n' "$s"; done >"$work/data/scores.txt"
 
-start_xvfb 250
+start_xvfb
 GYROCK_WAKE_LOG=$work/wake.txt "$program" --data-dir "$work/data" >"$work/log" 2>&1 & pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the window never showed"
 window_geometry "$wid"

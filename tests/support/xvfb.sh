@@ -3,29 +3,37 @@
 
 here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-# Starts Xvfb on the first free display from FIRST on (different scripts use
-# different ranges so that parallel runs do not race for one).
+# Starts Xvfb on a display it finds free itself (-displayfd): a server's
+# abstract socket can be taken without any file in /tmp telling so, and a
+# probe that finds someone else's server would hand that one to the test.
 start_xvfb() {
-  local first=${1:-90} n
-  XVFB_DISPLAY=""
-  for n in $(seq "$first" $((first + 50))); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then XVFB_DISPLAY=:$n; break; fi
-  done
-  [[ -n "$XVFB_DISPLAY" ]] || { echo "no free X display from :$first" >&2; return 1; }
   XVFB_LOG=$(mktemp)
+  local number_file _
+  number_file=$(mktemp)
   # -noreset: without it the server resets whenever its last client leaves,
   # and a client that connects just then can be turned away.
-  Xvfb "$XVFB_DISPLAY" -screen 0 1024x768x24 -ac -nolisten tcp -noreset >"$XVFB_LOG" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp -noreset 3>"$number_file" >"$XVFB_LOG" 2>&1 &
   XVFB_PID=$!
+  for _ in $(seq 100); do
+    [[ -s "$number_file" ]] && break
+    kill -0 "$XVFB_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  XVFB_DISPLAY=:$(tr -dc '0-9' <"$number_file")
+  rm -f "$number_file"
+  if [[ $XVFB_DISPLAY == : ]]; then
+    echo "Xvfb did not start:" >&2
+    cat "$XVFB_LOG" >&2
+    return 1
+  fi
   export DISPLAY=$XVFB_DISPLAY SDL_AUDIODRIVER=dummy
   unset QT_QPA_PLATFORM
-  local _
-  for _ in $(seq 100); do
+  for _ in $(seq 50); do
     kill -0 "$XVFB_PID" 2>/dev/null || break
     xdpyinfo >/dev/null 2>&1 && return 0
     sleep 0.1
   done
-  echo "Xvfb did not start on $XVFB_DISPLAY:" >&2
+  echo "Xvfb on $XVFB_DISPLAY does not answer:" >&2
   cat "$XVFB_LOG" >&2
   return 1
 }

@@ -24,7 +24,7 @@ for k in "${!scores[@]}"; do printf '%s\r\n"%s"\r\n' "${scores[$k]}" "${names[$k
 # Music off, antialias on, monochrome on, remain paused off.
 printf '0\r\n1\r\n1\r\n0\r\n' >"$work/data/prefs.txt"
 
-start_xvfb 200
+start_xvfb
 "$program" --data-dir "$work/data" >"$work/log" 2>&1 &
 pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the window never showed"

@@ -41,7 +41,7 @@ fi
 export HOME=$work/home XDG_DATA_HOME=$work/home/.local/share XDG_RUNTIME_DIR=""
 unset XDG_CONFIG_HOME
 
-start_xvfb 350
+start_xvfb
 "${as_player[@]}" "$prefix/bin/gyrock" >"$work/log" 2>&1 &
 pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the installed program showed no window"

@@ -14,7 +14,7 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 shot() { import -window root "$work/shot.png"; }
 
-start_xvfb 90
+start_xvfb
 mkdir "$work/data"
 "$program" --data-dir "$work/data" >"$work/log" 2>&1 &
 pid=$!
