@@ -33,7 +33,6 @@ void MainWindow::yield(Tick hintMs) {
     wake_.start(static_cast<int>(sleepMs));
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     wake_.stop();
-    wakeLog_.woke();
 }
 
 bool MainWindow::boardTurning() { return ui_->opt_gyrock->isChecked(); }

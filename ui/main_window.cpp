@@ -42,6 +42,9 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
     clock_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
+    // Timed where the timer fires: a click handled in the same wake-up may
+    // open a question and keep the yield from returning for seconds.
+    if (wakeLog_.enabled()) connect(&wake_, &QTimer::timeout, this, [this] { wakeLog_.woke(); });
     keyboard_ = new Keyboard(this, [this](int keyascii) { Form_KeyPress(keyascii); });
     ensureLayer();
     connectControls();

@@ -1,8 +1,8 @@
 #pragma once
 // How late the game loop's timed sleeps end against the deadline it asked
 // for. Off unless GYROCK_WAKE_LOG names a file; then every sleep that ran to
-// (or past) its deadline adds its lateness in microseconds, one number a line,
-// written when the window goes away. For bench/, not for players.
+// (or past) its deadline adds how late its timer fired, in microseconds, one
+// number a line, written when the window goes away. For bench/, not players.
 
 #include <QElapsedTimer>
 #include <QString>
@@ -20,7 +20,8 @@ public:
 
     bool enabled() const { return !path_.isEmpty(); }
     void sleeping(std::int64_t hintMs);
-    // A wake before the deadline came from an event and is not counted.
+    // Called when the sleep's timer fires. A sleep that an event ended
+    // earlier stops its timer and is not counted.
     void woke();
 
 private:
