@@ -8,9 +8,7 @@ program=${1:?usage: cpu_while_playing.sh PROGRAM [SECONDS]}
 seconds=${2:-20}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tests/support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() { kill "${pid:-}" "${keys:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$work"; }
-trap cleanup EXIT
+begin_session
 start_xvfb
 
 GYROCK_WAKE_LOG=$work/wake.txt "$program" --data-dir "$work" >/dev/null 2>&1 & pid=$!

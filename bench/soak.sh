@@ -12,9 +12,7 @@ seed=${3:-$RANDOM}
 RANDOM=$seed
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../tests/support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() { kill "${pid:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$work"; }
-trap cleanup EXIT
+begin_session
 fail() { echo "FAIL after $(( $(date +%s) - begin )) s: $*"; exit 1; }
 
 # Some negative scores, so that lost games at 0 points still reach name entry.
@@ -43,7 +41,7 @@ buttons=(
   "572 352"  # OK of the options
   "572 368"  # OK of the help
 )
-keys=(Left Right Up Down Left Right Up Down p P space Return Tab Escape a)
+key_names=(Left Right Up Down Left Right Up Down p P space Return Tab Escape a)
 actions=0 clicks=0 answered=0 names=0 newgames=0
 rss() { awk '/VmRSS/ {print $2}' "/proc/$pid/status"; }
 pings=() rsses=()
@@ -98,7 +96,7 @@ while (( $(date +%s) - begin < seconds )); do
     clicks=$((clicks + 1))
   else
     xdotool windowfocus "$wid" 2>/dev/null || true
-    k=${keys[$((RANDOM % ${#keys[@]}))]}
+    k=${key_names[$((RANDOM % ${#key_names[@]}))]}
     if [[ $k == Down || $k == Left || $k == Right ]] && (( RANDOM % 3 == 0 )); then
       xdotool keydown "$k"; sleep 0.$((RANDOM % 9 + 1)); xdotool keyup "$k"
     else

@@ -7,13 +7,7 @@ out=$1
 program=${2:-build/gyrock}
 seconds=${3:-14}
 source "$(dirname "$0")/../tests/support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() {
-  [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_session
 
 # Music off, antialias on, monochrome off, remain paused on.
 printf '0\r\n1\r\n0\r\n1\r\n' >"$work/prefs.txt"

@@ -17,9 +17,23 @@
 
 namespace gyrock::testing {
 
-inline std::string describe(const QWidget* w, const QString& text, int needed, int room) {
-    return w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
-           std::to_string(needed) + " px, has " + std::to_string(room);
+// Adds an entry when the text does not fit the room: in height when it wraps,
+// in width (plus the style's padding) when it does not.
+inline void checkFits(std::vector<std::string>& clipped, const QWidget* w, QString text, const QRect& room,
+                      bool wraps, int padding) {
+    if (text.isEmpty()) return;
+    const QFontMetrics fm(w->font());
+    auto report = [&](int needed, int has, const char* what) {
+        clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
+                          std::to_string(needed) + " px, has " + std::to_string(has) + what);
+    };
+    if (wraps) {
+        const int needed = fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height();
+        if (needed > room.height()) report(needed, room.height(), " high");
+    } else {
+        const int needed = fm.horizontalAdvance(text) + padding;
+        if (needed > room.width()) report(needed, room.width(), "");
+    }
 }
 
 // Each entry names a control whose caption does not fit, with the sizes.
@@ -27,20 +41,13 @@ inline std::vector<std::string> clippedCaptions(QWidget* root) {
     std::vector<std::string> clipped;
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
+    // The styles pad button captions by a few pixels inside their box.
+    constexpr int kButtonPadding = 4;
     for (QWidget* w : widgets) {
-        const QFontMetrics fm(w->font());
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            const QString text = label->text();
-            if (text.isEmpty() || label->textFormat() == Qt::RichText) continue;
-            const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
-                                                                -label->margin(), -label->margin());
-            if (label->wordWrap()) {
-                const int needed =
-                    fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height();
-                if (needed > room.height()) clipped.push_back(describe(w, text, needed, room.height()) + " high");
-            } else if (fm.horizontalAdvance(text) > room.width()) {
-                clipped.push_back(describe(w, text, fm.horizontalAdvance(text), room.width()));
-            }
+            if (label->textFormat() == Qt::RichText) continue;
+            const int m = label->margin();
+            checkFits(clipped, w, label->text(), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap(), 0);
         } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
             auto* button = static_cast<QAbstractButton*>(w);
             QStyleOptionButton option;
@@ -49,23 +56,11 @@ inline std::vector<std::string> clippedCaptions(QWidget* root) {
             const bool check = qobject_cast<QCheckBox*>(w) != nullptr;
             const QRect room = w->style()->subElementRect(
                 check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, w);
-            if (w->property("wordWrap").toBool()) {
-                const int needed =
-                    fm.boundingRect(room, Qt::TextWordWrap, button->text()).height();
-                if (needed > room.height()) clipped.push_back(describe(w, button->text(), needed, room.height()) + " high");
-                continue;
-            }
-            // The style pads the text by a few pixels inside the contents.
-            const int needed = fm.horizontalAdvance(button->text()) + 4;
-            if (needed > room.width()) clipped.push_back(describe(w, button->text(), needed, room.width()));
+            checkFits(clipped, w, button->text(), room, w->property("wordWrap").toBool(), kButtonPadding);
         } else if (auto* push = qobject_cast<QPushButton*>(w)) {
-            QString text = push->text();
-            text.remove(QLatin1Char('&'));
-            const int needed = fm.horizontalAdvance(text) + 4;
-            if (!text.isEmpty() && needed > push->width()) clipped.push_back(describe(w, text, needed, push->width()));
+            checkFits(clipped, w, push->text().remove(QLatin1Char('&')), push->rect(), false, kButtonPadding);
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-            const int needed = fm.horizontalAdvance(group->title());
-            if (needed > group->width()) clipped.push_back(describe(w, group->title(), needed, group->width()));
+            checkFits(clipped, w, group->title(), group->rect(), false, 0);
         }
     }
     return clipped;

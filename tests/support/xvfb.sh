@@ -1,5 +1,5 @@
 # Shared by the scripts that drive the real program on an X server of its own.
-# Source it, then call start_xvfb; stop_xvfb runs from the caller's cleanup.
+# Source it, call begin_session, then start_xvfb.
 
 here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
@@ -41,6 +41,25 @@ start_xvfb() {
 stop_xvfb() {
   [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
   [[ -n "${XVFB_LOG:-}" ]] && rm -f "$XVFB_LOG" || true
+}
+
+# Makes the scratch folder $work and cleans up on exit: ends the processes
+# whose ids the caller keeps in $pid (the program) and $keys (a key feeder),
+# stops the X server and removes $work, made writable first since a test may
+# have locked parts of it.
+begin_session() {
+  work=$(mktemp -d)
+  trap end_session EXIT
+}
+
+end_session() {
+  local p
+  for p in "${pid:-}" "${keys:-}"; do
+    [[ -n "$p" ]] && kill "$p" 2>/dev/null || true
+  done
+  stop_xvfb
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
 }
 
 # Prints the id of the visible window whose name matches the pattern, waiting

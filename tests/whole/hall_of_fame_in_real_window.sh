@@ -5,14 +5,7 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/../support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() {
-  [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null || true
-  [[ -n "${keys:-}" ]] && kill "$keys" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_session
 fail() { echo "FAIL: $*"; [[ -f "$work/log" ]] && cat "$work/log"; exit 1; }
 
 # A lost game usually ends at 0 points, which ranks only above a negative

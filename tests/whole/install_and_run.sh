@@ -6,14 +6,7 @@
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/../support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() {
-  [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null || true
-  stop_xvfb
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_session
 fail() { echo "FAIL: $*"; [[ -f "$work/log" ]] && cat "$work/log"; exit 1; }
 
 prefix=$work/prefix

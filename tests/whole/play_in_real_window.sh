@@ -4,13 +4,7 @@
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/../support/xvfb.sh"
-work=$(mktemp -d)
-cleanup() {
-  [[ -n "${pid:-}" ]] && kill "$pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
+begin_session
 fail() { echo "FAIL: $*"; exit 1; }
 shot() { import -window root "$work/shot.png"; }
 
