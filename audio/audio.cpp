@@ -107,6 +107,9 @@ bool init(int frequency) {
         return fail(AudioError::DeviceOpenFailed);
     }
 
+    // The program ends on SIGINT and SIGTERM itself, saving first; SDL's own
+    // handlers would swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return failWithLibraryText(AudioError::NoDriver, "no sound driver");
     }

@@ -1,5 +1,6 @@
 // The window's side of the two data files and the hall of fame.
 #include <QMessageBox>
+#include <cstdio>
 
 #include "halloffame/scores_window.h"
 #include "ui/main_window.h"
@@ -15,14 +16,20 @@ bool MainWindow::writeHallOfFame() {
 
 // Saved at once, so a crash or a killed session never loses a new entry.
 void MainWindow::saveHallOfFame() {
-    if (!writeHallOfFame()) warnNotSaved(QStringLiteral("scores.txt"));
+    if (!writeHallOfFame()) warnNotSaved({QStringLiteral("scores.txt")});
 }
 
-void MainWindow::warnNotSaved(const QString& file) {
-    const QString where = QString::fromStdString((dataFolder_ / file.toStdString()).string());
-    QMessageBox::warning(this, QStringLiteral("gyrock"),
-                         QStringLiteral("Could not save %1.\r\nCheck that the folder can be written to.")
-                             .arg(where));
+void MainWindow::warnNotSaved(const QStringList& files) {
+    QStringList paths;
+    for (const QString& file : files) paths << QString::fromStdString((dataFolder_ / file.toStdString()).string());
+    const QString text = QStringLiteral("Could not save %1.\r\nCheck that the folder can be written to.")
+                             .arg(paths.join(QStringLiteral(" and ")));
+    // Also where a session's log keeps it: after a signal nobody may be
+    // there to read a box, and the program ends regardless.
+    std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    if (quietClose_) return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("gyrock"), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 void MainWindow::loadPreferences() {

@@ -16,6 +16,7 @@
 #include "ui/fonts.h"
 #include "ui/keyboard.h"
 #include "ui/music_path.h"
+#include "ui/shutdown.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
@@ -103,9 +104,30 @@ void MainWindow::showCentred() {
         move(available.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
     show();
+    // Qt drops a window manager's close while a box blocks the window.
+    closeEvenWhenBlocked(this, winId(), [this] { requestClose(false); });
     ui_->opt_gyrock->setChecked(true);
     ui_->opt_gyrock->setFocus(Qt::OtherFocusReason);
     activateWindow();
+}
+
+void MainWindow::requestClose(bool quiet) {
+    if (quiet) quietClose_ = true;
+    if (closing_) {
+        closeModalWindows();  // a notice of the close itself: end it too
+        return;
+    }
+    close();
+}
+
+void MainWindow::bringToFront() {
+    if (isMinimized()) showNormal();
+    raise();
+    activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -113,6 +135,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closing_) return;
     // From here on every loop, wait and modal window returns at its next test.
     closing_ = true;
+    closeModalWindows();
+    hide();
     Form_Unload();
     closeModalWindows();
     emit unloaded();
@@ -125,9 +149,10 @@ void MainWindow::Form_Unload() {
         audio::shutdown();
         audioRunning_ = false;
     }
-    // Tell the player rather than lose a high score silently.
-    saveHallOfFame();
-    if (!savePreferences()) warnNotSaved(QStringLiteral("prefs.txt"));
+    QStringList failed;
+    if (!writeHallOfFame()) failed << QStringLiteral("scores.txt");
+    if (!savePreferences()) failed << QStringLiteral("prefs.txt");
+    if (!failed.isEmpty()) warnNotSaved(failed);
 }
 
 void MainWindow::closeModalWindows() {
