@@ -12,6 +12,7 @@
 #include "audio/audio.h"
 #include "audio/error_report.h"
 #include "halloffame/scores_window.h"
+#include "ui/check_value.h"
 #include "ui/endgame_window.h"
 #include "ui/fonts.h"
 #include "ui/keyboard.h"
@@ -64,7 +65,10 @@ void MainWindow::connectControls() {
     connect(ui_->Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     // Every change of the value counts, whoever makes it: the player,
     // Defaults, or the preferences read at start-up.
-    connect(ui_->opt_mus, &QCheckBox::toggled, this, &MainWindow::opt_mus_Click);
+    // A greyed box counts as clear, so greyed to ticked is a change too.
+    connect(ui_->opt_mus, &QCheckBox::stateChanged, this, &MainWindow::opt_mus_Click);
+    const std::initializer_list<QCheckBox*> options = {ui_->opt_mus, ui_->opt_aa, ui_->opt_color, ui_->opt_remainp};
+    for (QCheckBox* box : options) leaveGreyedOnClick(box);
     connect(ui_->opt_stakko, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected) opt_stakko_Click();
     });
