@@ -125,13 +125,19 @@ void MainWindow::requestClose(bool quiet) {
 }
 
 void MainWindow::bringToFront() {
+    if (closing_) return;
     if (isMinimized()) showNormal();
-    raise();
-    activateWindow();
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        modal->raise();
-        modal->activateWindow();
-    }
+    auto activate = [this] {
+        QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+        raise();
+        front->raise();
+        front->activateWindow();
+    };
+    activate();
+    // The first request stamps the window with the time the window system
+    // last told us, which may predate whatever took the focus since; its
+    // answer brings a fresh time that the second request carries.
+    QTimer::singleShot(100, this, activate);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
