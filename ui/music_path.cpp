@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QtGlobal>
 
 #include "audio/audio.h"
 
@@ -14,9 +13,7 @@ std::string musicFileFor(const QString& programDir) {
     const QString installed = QDir(programDir).filePath(QStringLiteral("../share/gyrock/stakko_remix.mp3"));
     if (QFileInfo::exists(installed)) return QDir::cleanPath(installed).toStdString();
     // Neither exists: the game plays in silence, as it does with any music it
-    // cannot open, but whoever packaged or moved it learns why.
-    qWarning("gyrock: no music at %s or %s; the game plays in silence",
-             qUtf8Printable(QString::fromStdString(beside)), qUtf8Printable(QDir::cleanPath(installed)));
+    // cannot open; opening it says so, once.
     return beside;
 }
 
