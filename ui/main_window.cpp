@@ -99,6 +99,7 @@ bool MainWindow::Form_Load() {
     audioRunning_ = true;
     loadHallOfFame();
     loadPreferences();
+    filesLoaded_ = true;
     return true;
 }
 
@@ -159,6 +160,7 @@ void MainWindow::Form_Unload() {
         audio::shutdown();
         audioRunning_ = false;
     }
+    if (!filesLoaded_) return;
     QStringList failed;
     if (!writeHallOfFame()) failed << QStringLiteral("scores.txt");
     if (!savePreferences()) failed << QStringLiteral("prefs.txt");

@@ -150,6 +150,8 @@ private:
     FileState prefsState_;
     bool closing_ = false;
     bool quietClose_ = false;
+    // Nothing is saved over the player's files before they have been read.
+    bool filesLoaded_ = false;
     bool audioRunning_ = false;
 };
 
