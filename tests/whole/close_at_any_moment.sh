@@ -31,7 +31,7 @@ start() {
   echo "$pid" >"$data/pid"
   wid=$(wait_window "GYROCK v1.00 by Kzoltner") || { echo "the window never showed"; return 1; }
   window_geometry "$wid"
-  xdotool windowfocus --sync "$wid"
+  focus_window "$wid"
 }
 
 # click_and_watch CX CY PX PY: clicks at (CX, CY) and waits until the point
@@ -50,8 +50,7 @@ click_and_watch() {
   return 1
 }
 
-# NEW GAME; its frame hides once the game runs.
-new_game() { click_and_watch 236 272 236 272 || { echo "no game started"; return 1; }; }
+new_game() { start_game "$wid" || { echo "no game started"; return 1; }; }
 
 # ended: the program is gone within the deadline, with status 0.
 ended() {
@@ -109,7 +108,8 @@ close_with_a_name_typed_but_not_entered() {
   sid=$(wait_window '^scores$' 90) || { echo "the hall of fame never asked for a name"; return 1; }
   kill "$keys"; wait "$keys" 2>/dev/null || true; keys=""
   xdotool keyup Down
-  xdotool windowfocus --sync "$sid" key Tab
+  focus_window "$sid"
+  xdotool key Tab
   xdotool type --delay 20 "Nobody"
   close_window "$wid"
   ended
