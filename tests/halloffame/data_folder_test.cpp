@@ -57,6 +57,7 @@ TEST(DataFolder, RequestedFolderIsCreatedOrRefusedWithAReason) {
         }
     }
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir=" + q(dir.path())}), q(dir.path()));
+    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir", q(dir.path())}), q(dir.path()));
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir"}), QString());
 }
 
