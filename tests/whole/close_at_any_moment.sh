@@ -97,6 +97,15 @@ close_with_table_open_in_a_game() {
   expect_scores_saved
 }
 
+signal_with_the_table_open() {
+  start
+  click_at 532 244                    # HIGH SCORES
+  wait_window '^scores$' 10 >/dev/null || { echo "no hall of fame"; return 1; }
+  kill -TERM "$pid"
+  ended
+  expect_scores_saved
+}
+
 close_with_a_name_typed_but_not_entered() {
   start
   new_game
@@ -155,6 +164,7 @@ cases=(
   close_with_message_box
   close_with_restart_question
   close_with_table_open_in_a_game
+  signal_with_the_table_open
   close_with_a_name_typed_but_not_entered
   "signal_during_a_game TERM"
   "signal_during_a_game INT"
