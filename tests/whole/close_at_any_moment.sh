@@ -34,22 +34,6 @@ start() {
   focus_window "$wid"
 }
 
-# click_and_watch CX CY PX PY: clicks at (CX, CY) and waits until the point
-# (PX, PY) of the window shows something else than it did before the click.
-click_and_watch() {
-  local before now deadline=$((SECONDS + 10))
-  import -window root "$work/shot.png"
-  before=$(pixel_of "$work/shot.png" $((X + $3)) $((Y + $4)))
-  click_at "$1" "$2"
-  while ((SECONDS < deadline)); do
-    import -window root "$work/shot.png"
-    now=$(pixel_of "$work/shot.png" $((X + $3)) $((Y + $4)))
-    [[ $now != "$before" ]] && return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 new_game() { start_game "$wid" || { echo "no game started"; return 1; }; }
 
 # ended: the program is gone within the deadline, with status 0.
@@ -128,8 +112,8 @@ close_with_a_name_typed_but_not_entered() {
 # Options changed in the run reach the file whatever ends the program.
 signal_during_a_game() {
   start '1\n0\n0\n1\n'
-  # OPTIONS, and the Monochrome box's indicator shows.
-  click_and_watch 532 204 423 284 || { echo "no options panel"; return 1; }
+  click_at 532 204                    # OPTIONS; the Monochrome box's white indicator shows
+  wait_until 10 lit "$wid" 8x8+417+277 '> 150' || { echo "no options panel"; return 1; }
   click_at 426 284                    # Monochrome board
   click_at 572 352                    # OK
   new_game
