@@ -40,9 +40,13 @@ keys=""
 # lost. The click puts the text cursor in the name box whether the focus
 # started there or on OK (a stray Down moves it between them).
 focus_window "$sid" || fail "the scores window never got the keyboard"
+box() { import -window "$sid" -crop 119x17+53+292 +repage png:-; }
+box >"$work/box.png"
+typed() { (( $(box | compare -metric AE "$work/box.png" - null: 2>&1) > 100 )); }
 click_in "$sid" 112 300               # the name box
 xdotool key ctrl+a
 xdotool type --delay 20 'Zed, "the" tester'
+wait_until 10 typed || fail "the name never showed in the name box"
 click_in "$sid" 104 348               # OK: enters the name, shows the table
 wait_until 10 grep -q '^"Zed, ""the"" tester"' "$work/data/scores.txt" ||
   fail "the new entry was not saved right away: $(cat -A "$work/data/scores.txt")"
