@@ -23,6 +23,17 @@ QImage loadPicture(const QString& name, QSize size, QColor fallback) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// The detailed picture, or, should it be missing, the normal one enlarged so
+// that a high-density screen still gets a picture of the right size.
+QImage loadDetailed(const QString& name, const QImage& normal) {
+    const QSize size = normal.size() * 2;
+    QImage image(":/pictures/" + name);
+    if (image.size() != size) return normal.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QString detailedName(const QString& name) { return QString(name).replace(".png", "@2x.png"); }
+
 }  // namespace
 
 Pictures Pictures::load() {
@@ -37,6 +48,10 @@ Pictures Pictures::load() {
         p.tiles[i] = loadPicture(QString("tile%1.png").arg(i), QSize(16, 16), flat[i]);
     }
     p.clearMark = loadPicture("clear_mark.png", QSize(16, 16), QColor(150, 150, 150));
+    p.background2x = loadDetailed(detailedName("background.png"), p.background);
+    p.backdrop2x = loadDetailed(detailedName("backdrop.png"), p.backdrop);
+    for (int i = 0; i < 10; ++i) p.tiles2x[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), p.tiles[i]);
+    p.clearMark2x = loadDetailed(detailedName("clear_mark.png"), p.clearMark);
     return p;
 }
 
