@@ -23,6 +23,7 @@ struct SoundSystem {
     // never name a newer stream by accident.
     std::int32_t nextHandle = 1;
     std::int32_t playing = 0;  // the handle last started, 0 when none
+    SDL_AudioDeviceID device = 0;  // the mixer's output, paused while nothing plays
     AudioError last = AudioError::Ok;
 };
 
@@ -65,9 +66,24 @@ bool isReadableFile(const std::string& path) {
     return probe.good();
 }
 
+// The mixer opens its output itself and keeps the number to itself; it is
+// the one device of ours that is open.
+SDL_AudioDeviceID openDevice() {
+    for (SDL_AudioDeviceID id = 2; id < 64; ++id) {
+        if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+    }
+    return 0;
+}
+
+// While nothing plays the device is paused, so no mixing runs for silence.
+void setDevicePaused(bool paused) {
+    if (sound().device != 0) SDL_PauseAudioDevice(sound().device, paused ? 1 : 0);
+}
+
 void haltMusic() {
     Mix_HaltMusic();
     sound().playing = 0;
+    setDevicePaused(true);
 }
 
 }  // namespace
@@ -122,6 +138,8 @@ bool init(int frequency) {
     }
     s.running = true;
     s.playing = 0;
+    s.device = openDevice();
+    setDevicePaused(true);
     return succeed();
 }
 
@@ -157,8 +175,10 @@ bool playLooped(std::int32_t handle) {
 
     if (s.playing == handle && Mix_PlayingMusic()) return succeed();
     // The mixer has one music channel: starting this stream halts any other.
+    setDevicePaused(false);
     if (Mix_PlayMusic(music, kLoopForever) != 0) {
         s.playing = 0;
+        setDevicePaused(true);
         return failWithLibraryText(AudioError::PlayFailed, "cannot play the music");
     }
     s.playing = handle;
@@ -200,6 +220,7 @@ void shutdown() {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     s.running = false;
+    s.device = 0;
     succeed();
 }
 
