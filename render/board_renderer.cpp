@@ -41,7 +41,7 @@ int device(double logical, qreal ratio) { return static_cast<int>(std::lround(lo
 QImage atSize(const QImage& normal, const QImage& detailed, QSize size) {
     if (normal.size() == size) return prepared(normal, size);
     if (detailed.size() == size) return prepared(detailed, size);
-    const QImage& best = size.width() > normal.width() ? detailed : normal;
+    const QImage& best = size.width() > normal.width() && !detailed.isNull() ? detailed : normal;
     return prepared(best.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), size);
 }
 
@@ -74,16 +74,21 @@ BoardRenderer::BoardRenderer(const Pictures& pictures) : pictures_(pictures) {
     setDevicePixelRatio(1);
 }
 
-BoardRenderer::Scaled BoardRenderer::scaledPictures(const Pictures& pictures, qreal ratio) {
+BoardRenderer::Scaled BoardRenderer::scaledPictures(qreal ratio) {
     Scaled s;
     s.cell = std::max(1, device(kTile, ratio));
     const QSize cell(s.cell, s.cell);
-    s.background = atSize(pictures.background, pictures.background2x,
+    const Pictures& p = pictures_;
+    // At normal density the detailed pictures are not even loaded.
+    static const DetailedPictures none;
+    if (s.cell != kTile && !detailed_) detailed_ = DetailedPictures::load(p);
+    const DetailedPictures& d = detailed_ ? *detailed_ : none;
+    s.background = atSize(p.background, d.background,
                           QSize(device(kBackground.width(), ratio), device(kBackground.height(), ratio)));
     s.background.setDevicePixelRatio(ratio);
-    s.backdrop = atSize(pictures.backdrop, pictures.backdrop2x, QSize(kColumns * s.cell, kRows * s.cell));
-    for (std::size_t i = 0; i < s.tiles.size(); ++i) s.tiles[i] = atSize(pictures.tiles[i], pictures.tiles2x[i], cell);
-    s.clearMark = atSize(pictures.clearMark, pictures.clearMark2x, cell);
+    s.backdrop = atSize(p.backdrop, d.backdrop, QSize(kColumns * s.cell, kRows * s.cell));
+    for (std::size_t i = 0; i < s.tiles.size(); ++i) s.tiles[i] = atSize(p.tiles[i], d.tiles[i], cell);
+    s.clearMark = atSize(p.clearMark, d.clearMark, cell);
     return s;
 }
 
@@ -150,7 +155,7 @@ void BoardRenderer::setDevicePixelRatio(qreal ratio) {
     if (!(ratio > 0)) ratio = 1;
     if (ratio == ratio_) return;
     ratio_ = ratio;
-    scaled_ = scaledPictures(pictures_, ratio);
+    scaled_ = scaledPictures(ratio);
     bbuffer_ = composeAll();
     changed_ = {};
     const int side = device(kSquare, ratio);

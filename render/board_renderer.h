@@ -17,18 +17,22 @@
 
 namespace gyrock::render {
 
-// The pictures stored with the window, loaded from the embedded resources, at
-// normal density and drawn again with twice the detail.
+// The pictures stored with the window, loaded from the embedded resources.
 struct Pictures {
     QImage background;               // 622 x 485, the window background
     QImage backdrop;                 // 224 x 384, bbuffer's own picture
     std::array<QImage, 10> tiles;    // itemp(0..9), 16 x 16
     QImage clearMark;                // f, 16 x 16
-    QImage background2x;             // the same, each twice as wide and high
-    QImage backdrop2x;
-    std::array<QImage, 10> tiles2x;
-    QImage clearMark2x;
     static Pictures load();
+};
+
+// The same pictures drawn with twice the detail, each twice as wide and high,
+// for screens of more than normal density; loaded only when one is used.
+struct DetailedPictures {
+    QImage background, backdrop;
+    std::array<QImage, 10> tiles;
+    QImage clearMark;
+    static DetailedPictures load(const Pictures& normal);
 };
 
 class BoardRenderer {
@@ -83,7 +87,7 @@ private:
         QImage background, backdrop, clearMark;
         std::array<QImage, 10> tiles;
     };
-    static Scaled scaledPictures(const Pictures& pictures, qreal ratio);
+    Scaled scaledPictures(qreal ratio);
     static void drawCell(QImage& framed, const Scaled& scaled, int index, int tile);
     static void drawMark(QImage& framed, const Scaled& scaled, int index);
     QImage composeAll() const;
@@ -97,6 +101,7 @@ private:
     QRect boardArea() const;
 
     const Pictures& pictures_;
+    std::optional<DetailedPictures> detailed_;
     qreal ratio_ = 0;
     Scaled scaled_;
     Cells cells_{};                    // what bbuffer holds

@@ -48,11 +48,17 @@ Pictures Pictures::load() {
         p.tiles[i] = loadPicture(QString("tile%1.png").arg(i), QSize(16, 16), flat[i]);
     }
     p.clearMark = loadPicture("clear_mark.png", QSize(16, 16), QColor(150, 150, 150));
-    p.background2x = loadDetailed(detailedName("background.png"), p.background);
-    p.backdrop2x = loadDetailed(detailedName("backdrop.png"), p.backdrop);
-    for (int i = 0; i < 10; ++i) p.tiles2x[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), p.tiles[i]);
-    p.clearMark2x = loadDetailed(detailedName("clear_mark.png"), p.clearMark);
     return p;
+}
+
+DetailedPictures DetailedPictures::load(const Pictures& normal) {
+    registerPictureResources();
+    DetailedPictures d;
+    d.background = loadDetailed(detailedName("background.png"), normal.background);
+    d.backdrop = loadDetailed(detailedName("backdrop.png"), normal.backdrop);
+    for (int i = 0; i < 10; ++i) d.tiles[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), normal.tiles[i]);
+    d.clearMark = loadDetailed(detailedName("clear_mark.png"), normal.clearMark);
+    return d;
 }
 
 }  // namespace gyrock::render

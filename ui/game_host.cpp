@@ -48,7 +48,11 @@ void MainWindow::setCounterText(Counter which, const std::string& text) {
 
 std::int32_t MainWindow::openMusic() { return audio::openMusic(musicPath_); }
 void MainWindow::playMusicLooped(std::int32_t handle) { audio::playLooped(handle); }
-void MainWindow::freeMusic(std::int32_t handle) { audio::freeMusic(handle); }
+void MainWindow::freeMusic(std::int32_t handle) {
+    audio::freeMusic(handle);
+    // No music left: no sound thread either until the next stream.
+    audio::releaseIdleOutput();
+}
 
 void MainWindow::drawBoard() {
     if (game_.gamewon != 0) return;

@@ -93,6 +93,7 @@ bool MainWindow::Form_Load() {
         return false;
     }
     audioRunning_ = true;
+    audio::releaseIdleOutput();  // nothing plays before a game
     loadHallOfFame();
     loadPreferences();
     return true;

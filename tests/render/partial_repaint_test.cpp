@@ -265,11 +265,12 @@ TEST_F(ShowBoard, AtRatioTwoTheBoardIsComposedFromTheDetailedPictures) {
     renderer.composeBoard(game, false);
     const QImage b = renderer.bbuffer();
     ASSERT_EQ(b.size(), QSize(448, 768));
-    const QImage& tile = pictures().tiles2x[3];
+    const DetailedPictures detailed = DetailedPictures::load(pictures());
+    const QImage& tile = detailed.tiles[3];
     const int x0 = (6 - 3) * 32, y0 = (29 - 7) * 32;
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) ASSERT_EQ(b.pixel(x0 + x, y0 + y), tile.pixel(x, y)) << x << "," << y;
-    EXPECT_EQ(b.pixel(100, 200), pictures().backdrop2x.pixel(100, 200));
+    EXPECT_EQ(b.pixel(100, 200), detailed.backdrop.pixel(100, 200));
     EXPECT_EQ(renderer.background().size(), QSize(1244, 970));
     EXPECT_EQ(renderer.square().size(), QSize(960, 960));
     // Back at ratio 1 the normal pictures return, pixel for pixel.

@@ -105,16 +105,17 @@ QImage halved(const QImage& image) {
 
 TEST(Pictures, DetailedOnesLookTheSameWithFinerDetailThanAnEnlargement) {
     const Pictures& p = pictures();
+    const DetailedPictures d = DetailedPictures::load(p);
     struct Pair {
         const char* name;
         const QImage& normal;
         const QImage& detailed;
         bool textured;  // smooth shading has no finer detail to show
     };
-    std::vector<Pair> pairs = {{"background", p.background, p.background2x, true},
-                               {"backdrop", p.backdrop, p.backdrop2x, false},
-                               {"clear mark", p.clearMark, p.clearMark2x, false}};
-    for (int i = 0; i < 10; ++i) pairs.push_back({"tile", p.tiles[i], p.tiles2x[i], true});
+    std::vector<Pair> pairs = {{"background", p.background, d.background, true},
+                               {"backdrop", p.backdrop, d.backdrop, false},
+                               {"clear mark", p.clearMark, d.clearMark, false}};
+    for (int i = 0; i < 10; ++i) pairs.push_back({"tile", p.tiles[i], d.tiles[i], true});
     for (const Pair& pair : pairs) {
         ASSERT_EQ(pair.detailed.size(), pair.normal.size() * 2) << pair.name;
         // The same picture: averaged down, close to the normal one everywhere.
