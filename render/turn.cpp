@@ -43,12 +43,17 @@ inline std::uint32_t sample(const std::uint32_t* top, const std::uint32_t* botto
     const __m128i zero = _mm_setzero_si128();
     const __m128i t = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(top)), zero);
     const __m128i b = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(bottom)), zero);
-    const __m128i down = _mm_srli_epi16(
-        _mm_add_epi16(_mm_mullo_epi16(t, _mm_set1_epi16(static_cast<short>(256 - fv))),
-                      _mm_mullo_epi16(b, _mm_set1_epi16(static_cast<short>(fv)))),
-        8);
-    const short l = static_cast<short>(256 - fu), r = static_cast<short>(fu);
-    __m128i across = _mm_mullo_epi16(down, _mm_set_epi16(r, r, r, r, l, l, l, l));
+    // Weights in 16-bit lanes: (256 - fv, fv) for the two rows, then
+    // (256 - fu) x 4 and fu x 4 for the left and right pixel.
+    __m128i wv = _mm_cvtsi32_si128(static_cast<int>((256 - fv) | (fv << 16)));
+    wv = _mm_shuffle_epi32(wv, 0);
+    const __m128i wt = _mm_shufflelo_epi16(_mm_shufflehi_epi16(wv, 0x00), 0x00);
+    const __m128i wb = _mm_shufflelo_epi16(_mm_shufflehi_epi16(wv, 0x55), 0x55);
+    const __m128i down = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(t, wt), _mm_mullo_epi16(b, wb)), 8);
+    __m128i wu = _mm_cvtsi32_si128(static_cast<int>((256 - fu) | (fu << 16)));
+    wu = _mm_unpacklo_epi16(wu, wu);
+    wu = _mm_unpacklo_epi32(wu, wu);
+    __m128i across = _mm_mullo_epi16(down, wu);
     across = _mm_srli_epi16(_mm_add_epi16(across, _mm_srli_si128(across, 8)), 8);
     return static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(across, across)));
 }
