@@ -208,7 +208,9 @@ QRect BoardRenderer::repaint(QRect deviceArea, std::optional<bitmapfx::Turn> bef
     if (logical.isEmpty()) return {};
     const QRect exact(QPoint(device(logical.left(), ratio_), device(logical.top(), ratio_)),
                       QPoint(device(logical.right() + 1, ratio_) - 1, device(logical.bottom() + 1, ratio_) - 1));
-    drawSquare(square_, bbuffer_, exact, before ? &*before : nullptr);
+    // A device pixel to spare on each side: wherever the window's own
+    // rounding of the logical rectangle lands, the square there is up to date.
+    drawSquare(square_, bbuffer_, exact.adjusted(-1, -1, 1, 1), before ? &*before : nullptr);
     return logical;
 }
 
