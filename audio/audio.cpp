@@ -24,6 +24,9 @@ struct SoundSystem {
     // never name a newer stream by accident.
     std::int32_t nextHandle = 1;
     std::int32_t playing = 0;  // the handle last started, 0 when none
+    SDL_AudioDeviceID device = 0;  // the mixer's output, paused while nothing plays
+    bool deviceOpen = false;       // closed between games, see releaseIdleOutput
+    int frequency = 44100;
     AudioError last = AudioError::Ok;
 };
 
@@ -75,9 +78,38 @@ bool isReadableFile(const std::string& path) {
     return probe.good();
 }
 
+// The mixer opens its output itself and keeps the number to itself; it is
+// the one device of ours that is open.
+SDL_AudioDeviceID findDevice() {
+    for (SDL_AudioDeviceID id = 2; id < 64; ++id) {
+        if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+    }
+    return 0;
+}
+
+// While nothing plays the device is paused, so no mixing runs for silence.
+void setDevicePaused(bool paused) {
+    if (sound().device != 0) SDL_PauseAudioDevice(sound().device, paused ? 1 : 0);
+}
+
 void haltMusic() {
-    Mix_HaltMusic();
+    // A closed mixer has nothing playing, and halting it would touch freed state.
+    if (sound().deviceOpen) Mix_HaltMusic();
     sound().playing = 0;
+    setDevicePaused(true);
+}
+
+// Opens the output again after releaseIdleOutput closed it.
+bool reopenOutput() {
+    SoundSystem& s = sound();
+    if (s.deviceOpen) return true;
+    if (Mix_OpenAudio(s.frequency, MIX_DEFAULT_FORMAT, 2, kChunkFrames) != 0) {
+        return failWithLibraryText(AudioError::DeviceOpenFailed, "cannot open the sound device");
+    }
+    s.deviceOpen = true;
+    s.device = findDevice();
+    setDevicePaused(true);
+    return true;
 }
 
 }  // namespace
@@ -135,6 +167,10 @@ bool init(int frequency) {
     }
     s.running = true;
     s.playing = 0;
+    s.deviceOpen = true;
+    s.frequency = frequency;
+    s.device = findDevice();
+    setDevicePaused(true);
     return succeed();
 }
 
@@ -151,6 +187,7 @@ std::int32_t openMusic(const std::string& path) {
         warnOnce(path, "cannot read");
         return noStream(AudioError::FileNotReadable);
     }
+    if (!reopenOutput()) return 0;
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (music == nullptr) {
         warnOnce(path, (std::string("cannot decode (") + Mix_GetError() + ")").c_str());
@@ -170,8 +207,10 @@ bool playLooped(std::int32_t handle) {
 
     if (s.playing == handle && Mix_PlayingMusic()) return succeed();
     // The mixer has one music channel: starting this stream halts any other.
+    setDevicePaused(false);
     if (Mix_PlayMusic(music, kLoopForever) != 0) {
         s.playing = 0;
+        setDevicePaused(true);
         return failWithLibraryText(AudioError::PlayFailed, "cannot play the music");
     }
     s.playing = handle;
@@ -196,7 +235,7 @@ void stopAll() {
         return;
     }
     haltMusic();
-    Mix_HaltChannel(-1);
+    if (sound().deviceOpen) Mix_HaltChannel(-1);
     succeed();
 }
 
@@ -213,7 +252,19 @@ void shutdown() {
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     s.running = false;
+    s.deviceOpen = false;
+    s.device = 0;
     succeed();
+}
+
+void releaseIdleOutput() {
+    SoundSystem& s = sound();
+    if (!s.running || !s.deviceOpen || !s.streams.empty()) return;
+    // Even paused, the output's thread wakes for every buffer; closed, it is gone.
+    Mix_CloseAudio();
+    s.deviceOpen = false;
+    s.device = 0;
+    s.playing = 0;
 }
 
 std::int32_t lastError() { return static_cast<std::int32_t>(sound().last); }

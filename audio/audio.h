@@ -58,6 +58,11 @@ void stopAll();
 // called again afterwards; handles from before stay invalid for good.
 void shutdown();
 
+// Closes the output while no stream is open, so that no sound thread runs
+// between games; the next openMusic opens it again. Does nothing while any
+// stream is open. Sets no error code.
+void releaseIdleOutput();
+
 // The outcome of the latest call above, as an AudioError number.
 std::int32_t lastError();
 

@@ -1,7 +1,8 @@
-// One frame of the board as the game loop draws it: compose the upright board,
-// then put it on the window layer turned, plain and antialiased, at normal
-// and at double pixel density. Qt's raster engine may spread a large fill over
-// worker threads, so the CPU column counts the whole process, not one thread.
+// One frame of the board as the game loop draws it, plain and antialiased, at
+// normal and at double pixel density: the whole drawing (Frame...), and a
+// render tick as the window makes it, with nothing changed, the board turned
+// a step, or the piece moved. The CPU column counts the whole process, so
+// any helper threads are paid for too.
 
 #include <benchmark/benchmark.h>
 
@@ -35,12 +36,18 @@ void fillBoard(Game& game) {
     game.piecey = 11;
 }
 
-void frame(benchmark::State& state, bool antialias, qreal dpr, bool monochrome) {
-    static const render::Pictures pictures = render::Pictures::load();
+const render::Pictures& pictures() {
+    static const render::Pictures loaded = render::Pictures::load();
+    return loaded;
+}
+
+// The full drawing of the old way: compose, then turn the whole board into a
+// transparent layer of the whole window.
+void fullFrame(benchmark::State& state, bool antialias, qreal dpr, bool monochrome) {
     NoHost host;
     Game game(host);
     fillBoard(game);
-    render::BoardRenderer renderer(pictures);
+    render::BoardRenderer renderer(pictures());
     QImage layer(QSize(625, 482) * dpr, QImage::Format_ARGB32_Premultiplied);
     layer.setDevicePixelRatio(dpr);
     for (auto _ : state) {
@@ -51,17 +58,60 @@ void frame(benchmark::State& state, bool antialias, qreal dpr, bool monochrome) 
     }
 }
 
-void BM_FramePlain(benchmark::State& s) { frame(s, false, 1, false); }
-void BM_FrameAntialiased(benchmark::State& s) { frame(s, true, 1, false); }
-void BM_FramePlainMonochrome(benchmark::State& s) { frame(s, false, 1, true); }
-void BM_FramePlainDpr2(benchmark::State& s) { frame(s, false, 2, false); }
-void BM_FrameAntialiasedDpr2(benchmark::State& s) { frame(s, true, 2, false); }
+enum class Change { None, Angle, Piece };
 
-BENCHMARK(BM_FramePlain)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_FrameAntialiased)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_FramePlainMonochrome)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_FramePlainDpr2)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
-BENCHMARK(BM_FrameAntialiasedDpr2)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+// One render tick as the window makes it: compose what changed, bring the
+// board square up to date, and learn what to repaint.
+void tick(benchmark::State& state, Change change, bool antialias, qreal dpr) {
+    NoHost host;
+    Game game(host);
+    fillBoard(game);
+    render::BoardRenderer renderer(pictures());
+    renderer.setDevicePixelRatio(dpr);
+    renderer.composeBoard(game, false);
+    renderer.showBoard(36, antialias);
+    int step = 0;
+    for (auto _ : state) {
+        ++step;
+        if (change == Change::Piece) game.piecex = static_cast<std::int16_t>(8 + (step & 1));
+        const std::int32_t angle = change == Change::Angle ? 36 + 2 * (step & 1) : 36;
+        renderer.composeBoard(game, false);
+        benchmark::DoNotOptimize(renderer.showBoard(angle, antialias));
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_FramePlain(benchmark::State& s) { fullFrame(s, false, 1, false); }
+void BM_FrameAntialiased(benchmark::State& s) { fullFrame(s, true, 1, false); }
+void BM_FramePlainMonochrome(benchmark::State& s) { fullFrame(s, false, 1, true); }
+void BM_FramePlainDpr2(benchmark::State& s) { fullFrame(s, false, 2, false); }
+void BM_FrameAntialiasedDpr2(benchmark::State& s) { fullFrame(s, true, 2, false); }
+
+void BM_UnchangedFrame(benchmark::State& s) { tick(s, Change::None, true, 1); }
+void BM_UnchangedFrameDpr2(benchmark::State& s) { tick(s, Change::None, true, 2); }
+void BM_TurnedFramePlain(benchmark::State& s) { tick(s, Change::Angle, false, 1); }
+void BM_TurnedFrameAntialiased(benchmark::State& s) { tick(s, Change::Angle, true, 1); }
+void BM_TurnedFramePlainDpr2(benchmark::State& s) { tick(s, Change::Angle, false, 2); }
+void BM_TurnedFrameAntialiasedDpr2(benchmark::State& s) { tick(s, Change::Angle, true, 2); }
+void BM_MovedPiecePlain(benchmark::State& s) { tick(s, Change::Piece, false, 1); }
+void BM_MovedPieceAntialiased(benchmark::State& s) { tick(s, Change::Piece, true, 1); }
+void BM_MovedPieceAntialiasedDpr2(benchmark::State& s) { tick(s, Change::Piece, true, 2); }
+
+#define GYROCK_BENCH(name) BENCHMARK(name)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()
+GYROCK_BENCH(BM_FramePlain);
+GYROCK_BENCH(BM_FrameAntialiased);
+GYROCK_BENCH(BM_FramePlainMonochrome);
+GYROCK_BENCH(BM_FramePlainDpr2);
+GYROCK_BENCH(BM_FrameAntialiasedDpr2);
+GYROCK_BENCH(BM_UnchangedFrame);
+GYROCK_BENCH(BM_UnchangedFrameDpr2);
+GYROCK_BENCH(BM_TurnedFramePlain);
+GYROCK_BENCH(BM_TurnedFrameAntialiased);
+GYROCK_BENCH(BM_TurnedFramePlainDpr2);
+GYROCK_BENCH(BM_TurnedFrameAntialiasedDpr2);
+GYROCK_BENCH(BM_MovedPiecePlain);
+GYROCK_BENCH(BM_MovedPieceAntialiased);
+GYROCK_BENCH(BM_MovedPieceAntialiasedDpr2);
 
 }  // namespace
 

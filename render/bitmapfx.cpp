@@ -6,16 +6,6 @@
 namespace gyrock::bitmapfx {
 namespace {
 
-// One angle, one transform: 300 and -60 (or 360 and 0) must land on the very
-// same pixels, so the angle is brought into [0, 360) before Qt sees it.
-double normalisedDegrees(double degrees) {
-    if (!std::isfinite(degrees)) return 0;
-    double a = std::fmod(degrees, 360.0);
-    if (a < 0) a += 360.0;
-    if (a >= 360.0) a = 0;  // -1e-17 + 360 rounds up to 360
-    return a;
-}
-
 // The smooth turn draws the picture inside a one-pixel transparent frame: the
 // bilinear filter then fades the outer edge into whatever lies beneath, which
 // looks antialiased and costs well under half of Qt's antialiased rasteriser.
@@ -54,6 +44,16 @@ int blendChannel(int dest, int src, int weight) {
 }
 
 }  // namespace
+
+// One angle, one transform: 300 and -60 (or 360 and 0) must land on the very
+// same pixels, so the angle is brought into [0, 360) before anyone draws it.
+double normalisedDegrees(double degrees) {
+    if (!std::isfinite(degrees)) return 0;
+    double a = std::fmod(degrees, 360.0);
+    if (a < 0) a += 360.0;
+    if (a >= 360.0) a = 0;  // -1e-17 + 360 rounds up to 360
+    return a;
+}
 
 void rotate(QPainter& dest, QPointF destCentre, const QImage& source, QRect sourceRect,
             double angleDegrees, bool smooth) {

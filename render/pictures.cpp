@@ -23,6 +23,17 @@ QImage loadPicture(const QString& name, QSize size, QColor fallback) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
+// The detailed picture, or, should it be missing, the normal one enlarged so
+// that a high-density screen still gets a picture of the right size.
+QImage loadDetailed(const QString& name, const QImage& normal) {
+    const QSize size = normal.size() * 2;
+    QImage image(":/pictures/" + name);
+    if (image.size() != size) return normal.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QString detailedName(const QString& name) { return QString(name).replace(".png", "@2x.png"); }
+
 }  // namespace
 
 Pictures Pictures::load() {
@@ -38,6 +49,16 @@ Pictures Pictures::load() {
     }
     p.clearMark = loadPicture("clear_mark.png", QSize(16, 16), QColor(150, 150, 150));
     return p;
+}
+
+DetailedPictures DetailedPictures::load(const Pictures& normal) {
+    registerPictureResources();
+    DetailedPictures d;
+    d.background = loadDetailed(detailedName("background.png"), normal.background);
+    d.backdrop = loadDetailed(detailedName("backdrop.png"), normal.backdrop);
+    for (int i = 0; i < 10; ++i) d.tiles[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), normal.tiles[i]);
+    d.clearMark = loadDetailed(detailedName("clear_mark.png"), normal.clearMark);
+    return d;
 }
 
 }  // namespace gyrock::render

@@ -29,3 +29,18 @@ QImage prepared(const QImage& picture, QSize size) {
 }
 
 }  // namespace gyrock::render
+
+namespace gyrock::render {
+
+void copyArea(QImage& dest, const QImage& source, QRect from, QPoint to) {
+    const int dx = from.left() - to.x(), dy = from.top() - to.y();
+    const QRect area = from.intersected(source.rect()).translated(-dx, -dy).intersected(dest.rect());
+    if (area.isEmpty()) return;
+    const std::size_t bytes = std::size_t(area.width()) * 4;
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        std::memcpy(dest.scanLine(row) + std::size_t(area.left()) * 4,
+                    source.constScanLine(row + dy) + std::size_t(area.left() + dx) * 4, bytes);
+    }
+}
+
+}  // namespace gyrock::render

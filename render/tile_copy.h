@@ -14,3 +14,11 @@ void copyTile(QImage& dest, const QImage& source, int x, int y);
 QImage prepared(const QImage& picture, QSize size);
 
 }  // namespace gyrock::render
+
+namespace gyrock::render {
+
+// Copies the area from of source to (to) of dest, cut off at dest's edges.
+// Both must be 32 bits a pixel.
+void copyArea(QImage& dest, const QImage& source, QRect from, QPoint to);
+
+}  // namespace gyrock::render

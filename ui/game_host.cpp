@@ -12,13 +12,6 @@
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
-namespace {
-
-// The board, turned any way, never leaves this square at the window's left.
-const QRect kBoardArea(0, 0, 480, 480);
-
-}  // namespace
-
 Tick MainWindow::tickCount() { return static_cast<Tick>(clock_.elapsed()); }
 
 bool MainWindow::keyHeld(Arrow key) { return keyboard_->held(key); }
@@ -56,26 +49,55 @@ void MainWindow::setCounterText(Counter which, const std::string& text) {
 
 std::int32_t MainWindow::openMusic() { return audio::openMusic(musicPath_); }
 void MainWindow::playMusicLooped(std::int32_t handle) { audio::playLooped(handle); }
-void MainWindow::freeMusic(std::int32_t handle) { audio::freeMusic(handle); }
+void MainWindow::freeMusic(std::int32_t handle) {
+    audio::freeMusic(handle);
+    // No music left: no sound thread either until the next stream.
+    audio::releaseIdleOutput();
+}
 
 void MainWindow::drawBoard() {
     if (game_.gamewon != 0) return;
-    ensureLayer();
+    matchDensity();
     renderer_.composeBoard(game_, ticked(ui_->opt_color));
-    renderer_.putOnWindow(layer_, game_.angle, ticked(ui_->opt_aa));
-    update(kBoardArea);
+    showFrame(renderer_.showBoard(game_.angle, ticked(ui_->opt_aa)));
 }
 
 void MainWindow::markClearedCell(int column, int row) {
-    ensureLayer();
+    matchDensity();
     renderer_.markCell(column, row);
-    renderer_.putOnWindow(layer_, game_.angle, ticked(ui_->opt_aa));
-    update(kBoardArea);
+    showFrame(renderer_.showBoard(game_.angle, ticked(ui_->opt_aa)));
 }
 
-void MainWindow::clearWindowDrawing() {
-    layer_.fill(Qt::transparent);
-    update();
+void MainWindow::clearWindowDrawing() { showFrame(renderer_.clearBoard()); }
+
+void MainWindow::showFrame(QRect changed) {
+    // A frame like the one on the window costs no repaint at all.
+    if (!changed.isEmpty()) update(changed.adjusted(repaintShrink_, repaintShrink_, -repaintShrink_, -repaintShrink_));
+    if (!frameCheck_) return;
+    // The frame must be on the window before it can be held against a full redraw.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    // The window never paints under its opaque controls; nobody sees the board there.
+    QRegion covered;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && (child->autoFillBackground() || child->testAttribute(Qt::WA_OpaquePaintEvent))) {
+            covered += child->geometry();
+        }
+    }
+    frameCheck_->compare(renderer_.fullRedraw(), covered);
+}
+
+void MainWindow::checkFrames() {
+    if (!frameCheck_) frameCheck_ = std::make_unique<FrameCheck>();
+    // Starts from a window painted whole.
+    repaint();
+}
+
+QImage MainWindow::drawingLayer() const {
+    QImage layer(QSize(625, 482) * renderer_.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDevicePixelRatio(renderer_.devicePixelRatio());
+    layer.fill(Qt::transparent);
+    if (renderer_.boardShown()) renderer_.putOnWindow(layer, renderer_.shownAngle(), renderer_.shownAntialiased());
+    return layer;
 }
 
 void MainWindow::drawPreview() {

@@ -48,7 +48,8 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
     // open a question and keep the yield from returning for seconds.
     if (wakeLog_.enabled()) connect(&wake_, &QTimer::timeout, this, [this] { wakeLog_.woke(); });
     keyboard_ = new Keyboard(this, [this](int keyascii) { Form_KeyPress(keyascii); });
-    ensureLayer();
+    matchDensity();
+    if (FrameCheck::requested()) checkFrames();
     connectControls();
 }
 
@@ -97,6 +98,7 @@ bool MainWindow::Form_Load() {
         return false;
     }
     audioRunning_ = true;
+    audio::releaseIdleOutput();  // nothing plays before a game
     loadHallOfFame();
     loadPreferences();
     filesLoaded_ = true;
@@ -178,26 +180,23 @@ void MainWindow::closeModalWindows() {
     }
 }
 
-void MainWindow::ensureLayer() {
-    const qreal ratio = devicePixelRatioF();
-    if (!layer_.isNull() && layer_.devicePixelRatio() == ratio) return;
-    QImage layer(QSize(kClientWidth, kClientHeight) * ratio, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(ratio);
-    layer.fill(Qt::transparent);
-    if (!layer_.isNull()) {
-        // Moved to a screen of another density: keep what was drawn.
-        QPainter painter(&layer);
-        painter.drawImage(QRectF(0, 0, kClientWidth, kClientHeight), layer_);
-    }
-    layer_ = std::move(layer);
-}
+void MainWindow::matchDensity() { renderer_.setDevicePixelRatio(devicePixelRatioF()); }
 
 void MainWindow::paintEvent(QPaintEvent* event) {
-    ensureLayer();
+    // Everything comes from what the renderer keeps, never from "nothing
+    // changed": an expose after the window was covered shows the same picture.
+    matchDensity();
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
-    painter.drawImage(QPointF(0, 0), pictures_.background);
-    painter.drawImage(QPointF(0, 0), layer_);
+    const QRect square = render::BoardRenderer::squareArea();
+    const QRegion rest = event->region().subtracted(square);
+    if (!rest.isEmpty()) {
+        painter.setClipRegion(rest);
+        painter.fillRect(rect(), Qt::black);
+        painter.drawImage(QPointF(0, 0), renderer_.background());
+        painter.setClipping(false);
+    }
+    if (event->region().intersects(square)) painter.drawImage(QPointF(0, 0), renderer_.square());
+    if (frameCheck_) frameCheck_->painted(event->region(), renderer_.square());
 }
 
 }  // namespace gyrock::ui

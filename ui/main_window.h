@@ -14,6 +14,7 @@
 #include "halloffame/data_files.h"
 #include "halloffame/scores_host.h"
 #include "render/board_renderer.h"
+#include "ui/frame_check.h"
 #include "ui/wake_log.h"
 
 namespace Ui {
@@ -52,12 +53,19 @@ public:
 
     Game& game() { return game_; }
     Ui::form1& form() { return *ui_; }
-    const QImage& drawingLayer() const { return layer_; }
+    // The board as the window shows it, over a transparent client area.
+    QImage drawingLayer() const;
     EndGameWindow* endGameWindow() const { return endgame_.get(); }
     ScoresWindow& scoresWindow();
     HallOfFame& hallOfFame() { return hallOfFame_; }
     ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
     const std::string& musicPath() const { return musicPath_; }
+    // Compares every frame with a full redraw from now on (as GYROCK_CHECK_FRAMES=1 does).
+    void checkFrames();
+    const FrameCheck* frameCheck() const { return frameCheck_.get(); }
+    // Repaints that many pixels less on every side than a frame changed: a
+    // deliberately wrong repaint, for showing that the check catches one.
+    void shrinkRepaintsForTesting(int pixels) { repaintShrink_ = pixels; }
 
     // The handlers, under the names the controls give them.
     void Cmdstart_Click();
@@ -121,7 +129,8 @@ private:
     // A question or a notice, answered modally; No when the window closes meanwhile.
     bool askYesNo(const QString& text);
     void tell(const QString& text);
-    void ensureLayer();
+    void matchDensity();
+    void showFrame(QRect changed);
     void EndGame_Command1_Click();
 
     void loadHallOfFame();
@@ -138,7 +147,8 @@ private:
     render::Pictures pictures_;
     render::BoardRenderer renderer_;
     Game game_;
-    QImage layer_;
+    std::unique_ptr<FrameCheck> frameCheck_;
+    int repaintShrink_ = 0;
     QElapsedTimer clock_;
     QTimer wake_;
     WakeLog wakeLog_;

@@ -71,12 +71,13 @@ TEST_F(ComposeBoard, NewPieceIsHiddenAboveTheTopEdgeExceptTheLongOne) {
         renderer.composeBoard(game, false);
         if (shape == kI) {
             // Only the matrix's bottom row reaches row 7: one cell, column 1 of the matrix.
-            EXPECT_TRUE(cellShowsTile(renderer.bbuffer(), kStartX + 1, 7, pictures().tiles[2]));
+            const QImage withPiece = renderer.bbuffer();
+            EXPECT_TRUE(cellShowsTile(withPiece, kStartX + 1, 7, pictures().tiles[2]));
             for (int y = 0; y < 384; ++y) {
                 for (int x = 0; x < 224; ++x) {
                     const bool inCell = x >= (kStartX + 1 - 3) * 16 && x < (kStartX + 2 - 3) * 16 && y < 16;
                     if (!inCell) {
-                        ASSERT_EQ(renderer.bbuffer().pixel(x, y), withoutPiece.pixel(x, y));
+                        ASSERT_EQ(withPiece.pixel(x, y), withoutPiece.pixel(x, y));
                     }
                 }
             }
@@ -115,7 +116,7 @@ TEST_F(MarkCell, TurnsTheCellIntoTheGreyDiscAndMarksAccumulate) {
     renderer.composeBoard(game, false);
     renderer.markCell(4, 29);
     renderer.markCell(5, 29);
-    const QImage& b = renderer.bbuffer();
+    const QImage b = renderer.bbuffer();
     for (int column : {4, 5}) {
         const int x = (column - 3) * 16, y = (29 - 7) * 16;
         const QRgb rim = b.pixel(x, y + 8);

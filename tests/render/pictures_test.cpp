@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "render_fixture.h"
 
 namespace gyrock::render::testing {
@@ -85,6 +88,48 @@ TEST(Pictures, BackgroundIsDarkUnderTheBoardAndCarriesTheNameBelowThePanels) {
     for (int y = 360; y < 480; ++y)
         for (int x = 430; x < 620; ++x) bright += qGray(bg.pixel(x, y)) > 180;
     EXPECT_GT(bright, 400);
+}
+
+// How much neighbouring pixels differ, on average: the fine detail.
+double detail(const QImage& image) {
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 1; x < image.width(); ++x) sum += std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(x - 1, y)));
+    return sum / (double(image.width() - 1) * image.height());
+}
+
+// Each detailed picture averaged back down to the normal size.
+QImage halved(const QImage& image) {
+    return image.scaled(image.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+TEST(Pictures, DetailedOnesLookTheSameWithFinerDetailThanAnEnlargement) {
+    const Pictures& p = pictures();
+    const DetailedPictures d = DetailedPictures::load(p);
+    struct Pair {
+        const char* name;
+        const QImage& normal;
+        const QImage& detailed;
+        bool textured;  // smooth shading has no finer detail to show
+    };
+    std::vector<Pair> pairs = {{"background", p.background, d.background, true},
+                               {"backdrop", p.backdrop, d.backdrop, false},
+                               {"clear mark", p.clearMark, d.clearMark, false}};
+    for (int i = 0; i < 10; ++i) pairs.push_back({"tile", p.tiles[i], d.tiles[i], true});
+    for (const Pair& pair : pairs) {
+        ASSERT_EQ(pair.detailed.size(), pair.normal.size() * 2) << pair.name;
+        // The same picture: averaged down, close to the normal one everywhere.
+        const QImage down = halved(pair.detailed);
+        const Mean a = mean(down, down.rect()), b = mean(pair.normal, pair.normal.rect());
+        EXPECT_NEAR(grey(a), grey(b), 4) << pair.name;
+        EXPECT_NEAR(a.r - a.b, b.r - b.b, 4) << pair.name;
+        // Not an enlargement: an enlarged picture has about half the
+        // difference between neighbours that the picture itself has.
+        const QImage enlarged = pair.normal.scaled(pair.detailed.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (pair.textured) {
+            EXPECT_GT(detail(pair.detailed), 1.15 * detail(enlarged)) << pair.name;
+        }
+    }
 }
 
 }  // namespace

@@ -25,10 +25,12 @@ double openness(double x, double y) {
     return 0.28 + 0.72 * smoothstep(kBoardRadius - 60, kBoardRadius + 50, r);
 }
 
-void paintSky(QImage& image) {
-    for (int y = 0; y < kHeight; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < kWidth; ++x) {
+void paintSky(QImage& image, int detail) {
+    for (int py = 0; py < image.height(); ++py) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
+        const double y = windowPosition(py, detail);
+        for (int px = 0; px < image.width(); ++px) {
+            const double x = windowPosition(px, detail);
             const double v = y / double(kHeight);
             // Deep indigo at the top falling to near black.
             double r = 9 - 5 * v, g = 10 - 5 * v, b = 26 - 16 * v;
@@ -41,8 +43,8 @@ void paintSky(QImage& image) {
             r += 10 * teal + 52 * violet;
             g += 62 * teal + 14 * violet;
             b += 70 * teal + 74 * violet;
-            line[x] = qRgb(std::clamp(int(r), 0, 255), std::clamp(int(g), 0, 255),
-                           std::clamp(int(b), 0, 255));
+            line[px] = qRgb(std::clamp(int(r), 0, 255), std::clamp(int(g), 0, 255),
+                            std::clamp(int(b), 0, 255));
         }
     }
 }
@@ -57,7 +59,21 @@ void addLight(QImage& image, int x, int y, double amount, QColor tint) {
                               add(qBlue(old), tint.blue())));
 }
 
-void paintStars(QImage& image) {
+// Light added to window pixel (cx + dx, cy + dy) of a star centred on window
+// pixel (cx, cy), in each of its detail x detail picture pixels: how much
+// depends on where that picture pixel lies (exactly the window offset at 1).
+template <typename Amount>
+void lightAround(QImage& image, int cx, int cy, int dx, int dy, int detail, QColor tint, Amount amount) {
+    for (int sy = 0; sy < detail; ++sy) {
+        for (int sx = 0; sx < detail; ++sx) {
+            const int px = (cx + dx) * detail + sx, py = (cy + dy) * detail + sy;
+            const double ox = windowPosition(px, detail) - cx, oy = windowPosition(py, detail) - cy;
+            addLight(image, px, py, amount(ox, oy), tint);
+        }
+    }
+}
+
+void paintStars(QImage& image, int detail) {
     Prng rng(0x5eed5);
     const QColor tints[] = {QColor(255, 255, 255), QColor(200, 225, 255), QColor(255, 236, 210),
                             QColor(190, 255, 250)};
@@ -67,24 +83,27 @@ void paintStars(QImage& image) {
         const QColor tint = tints[rng.range(0, 3)];
         const double bright = (0.15 + 0.85 * size) * (0.35 + 0.65 * openness(x, y));
         const int cx = int(x), cy = int(y);
-        addLight(image, cx, cy, bright, tint);
+        lightAround(image, cx, cy, 0, 0, detail, tint, [&](double, double) { return bright; });
         if (size > 0.25) {
             // Larger stars get a soft halo and, the brightest, a small cross.
             for (int dy = -2; dy <= 2; ++dy) {
                 for (int dx = -2; dx <= 2; ++dx) {
                     if (dx == 0 && dy == 0) continue;
-                    const double fall = std::exp(-(dx * dx + dy * dy) / 1.6);
-                    addLight(image, cx + dx, cy + dy, bright * fall * 0.8, tint);
+                    lightAround(image, cx, cy, dx, dy, detail, tint, [&](double ox, double oy) {
+                        return bright * std::exp(-(ox * ox + oy * oy) / 1.6) * 0.8;
+                    });
                 }
             }
         }
         if (size > 0.85) {
+            auto arm = [&](double ox, double oy) {
+                return bright * 0.5 * (1 - (std::abs(ox) + std::abs(oy) - 2) / 5.0);
+            };
             for (int k = 3; k <= 6; ++k) {
-                const double arm = bright * 0.5 * (1 - (k - 2) / 5.0);
-                addLight(image, cx + k, cy, arm, tint);
-                addLight(image, cx - k, cy, arm, tint);
-                addLight(image, cx, cy + k, arm, tint);
-                addLight(image, cx, cy - k, arm, tint);
+                lightAround(image, cx, cy, k, 0, detail, tint, arm);
+                lightAround(image, cx, cy, -k, 0, detail, tint, arm);
+                lightAround(image, cx, cy, 0, k, detail, tint, arm);
+                lightAround(image, cx, cy, 0, -k, detail, tint, arm);
             }
         }
     }
@@ -124,35 +143,38 @@ QPainterPath titlePath() {
     return path;
 }
 
-void paintTitle(QImage& image) {
+void paintTitle(QImage& image, int detail) {
     const QPainterPath path = titlePath();
+    const int w = image.width(), h = image.height();
 
     // The glow: the letters' coverage, blurred, added as teal light.
-    QImage mask(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage mask(w, h, QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
         QPainter p(&mask);
+        if (detail != 1) p.scale(detail, detail);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(Qt::white, 3));
         p.setBrush(Qt::white);
         p.drawPath(path);
     }
-    std::vector<double> alpha(std::size_t(kWidth) * kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) alpha[y * kWidth + x] = qAlpha(mask.pixel(x, y)) / 255.0;
+    std::vector<double> alpha(std::size_t(w) * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) alpha[y * w + x] = qAlpha(mask.pixel(x, y)) / 255.0;
     }
     std::vector<double> wide = alpha;
-    blurAlpha(wide, kWidth, kHeight, 7);
-    blurAlpha(alpha, kWidth, kHeight, 2);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const double glow = 0.9 * wide[y * kWidth + x] + 0.5 * alpha[y * kWidth + x];
+    blurAlpha(wide, w, h, 7 * detail);
+    blurAlpha(alpha, w, h, 2 * detail);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const double glow = 0.9 * wide[y * w + x] + 0.5 * alpha[y * w + x];
             addLight(image, x, y, glow, QColor(30, 190, 200));
         }
     }
 
     // The letters: a cool metal gradient with a thin dark rim to sharpen them.
     QPainter p(&image);
+    if (detail != 1) p.scale(detail, detail);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = path.boundingRect();
     QLinearGradient metal(0, box.top(), 0, box.bottom());
@@ -174,11 +196,11 @@ void paintTitle(QImage& image) {
 
 }  // namespace
 
-QImage drawBackground() {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
-    paintSky(image);
-    paintStars(image);
-    paintTitle(image);
+QImage drawBackground(int detail) {
+    QImage image(kWidth * detail, kHeight * detail, QImage::Format_RGB32);
+    paintSky(image, detail);
+    paintStars(image, detail);
+    paintTitle(image, detail);
     return image;
 }
 

@@ -1,5 +1,6 @@
 // Draws every picture of the main window into a folder (normally assets/):
-// background.png, backdrop.png, tile0.png .. tile9.png and clear_mark.png.
+// background.png, backdrop.png, tile0.png .. tile9.png and clear_mark.png,
+// and each again with twice the detail as NAME@2x.png.
 // Usage: make_pictures OUTPUT_DIR
 
 #include <QGuiApplication>
@@ -36,12 +37,18 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    bool ok = save(pictures::drawBackground(), dir, "background.png");
-    ok = save(pictures::drawBackdrop(), dir, "backdrop.png") && ok;
-    for (int i = 0; i < 10; ++i) {
-        ok = save(pictures::drawTile(QColor(kTileColours[i]), i), dir, QString("tile%1.png").arg(i)) &&
-             ok;
+    bool ok = true;
+    // Normal density, then twice the detail for high-density screens.
+    for (int detail : {1, 2}) {
+        const QString suffix = detail == 1 ? ".png" : "@2x.png";
+        ok = save(pictures::drawBackground(detail), dir, "background" + suffix) && ok;
+        ok = save(pictures::drawBackdrop(detail), dir, "backdrop" + suffix) && ok;
+        for (int i = 0; i < 10; ++i) {
+            ok = save(pictures::drawTile(QColor(kTileColours[i]), i, detail), dir,
+                      QString("tile%1").arg(i) + suffix) &&
+                 ok;
+        }
+        ok = save(pictures::drawClearMark(detail), dir, "clear_mark" + suffix) && ok;
     }
-    ok = save(pictures::drawClearMark(), dir, "clear_mark.png") && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
+#
+# Processor time of the game and the X server together, against a bare Qt
+# window that repaints 480 x 480 every 25 ms, under Xvfb with a window manager
+# (openbox). Rounds alternate the cases so that a busy machine weighs on all
+# alike; the medians are printed with their ratio to the bare window.
+# Usage: bench/cpu_compare.sh GYROCK BARE_WINDOW [SECONDS=10] [ROUNDS=3]
+# Music is clear in every case (its decoding is not drawing). Cases: the bare
+# window, a game in the turning mode, one in the upright mode, the bare window
+# and a turning game with Left held down, a paused game, the game before a game.
+set -euo pipefail
+gyrock=${1:?usage: cpu_compare.sh GYROCK BARE_WINDOW [SECONDS] [ROUNDS]}
+bare=${2:?usage: cpu_compare.sh GYROCK BARE_WINDOW [SECONDS] [ROUNDS]}
+seconds=${3:-10}
+rounds=${4:-3}
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../tests/support/xvfb.sh"
+begin_session
+start_xvfb
+openbox >/dev/null 2>&1 & wm=$!
+trap 'kill $wm 2>/dev/null || true; end_session' EXIT
+sleep 1
+
+# Nanoseconds on a processor, all threads of a process together.
+cpu_ns() {
+  local total=0 ran _
+  for f in /proc/"$1"/task/*/schedstat; do
+    read -r ran _ <"$f" 2>/dev/null || continue
+    total=$((total + ran))
+  done
+  echo "$total"
+}
+# % of one core the program and the X server use over the next $seconds.
+measure() {
+  local p0 x0 p1 x1
+  p0=$(cpu_ns "$pid"); x0=$(cpu_ns "$XVFB_PID")
+  sleep "$seconds"
+  p1=$(cpu_ns "$pid"); x1=$(cpu_ns "$XVFB_PID")
+  awk -v d=$((p1 - p0 + x1 - x0)) -v s="$seconds" 'BEGIN { printf "%.3f", 100 * d / (s * 1e9) }'
+}
+rss_mb() { awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status"; }
+
+stop_program() {
+  [[ -z "${pid:-}" ]] && return
+  [[ -n "${wid:-}" ]] && close_window "$wid" 2>/dev/null || true
+  wait_exit "$pid" 3
+  if [[ $EXIT_STATUS == running ]]; then kill "$pid"; wait "$pid" 2>/dev/null || true; fi
+  pid=""
+}
+
+start_game() {
+  rm -rf "$work/data"; mkdir -p "$work/data"
+  printf '0\r\n0\r\n0\r\n1\r\n' >"$work/data/prefs.txt"   # music, antialias, monochrome clear
+  "$gyrock" --data-dir "$work/data" >>"$work/log" 2>&1 & pid=$!
+  wid=$(wait_window "GYROCK v1.00 by Kzoltner" 20) || { cat "$work/log"; exit 1; }
+  window_geometry "$wid"
+  sleep 1
+}
+new_game() { click_at 236 272; sleep 1; }
+choose_stakko() {
+  click_at 262 222
+  local box
+  box=$(wait_window '^gyrock$' 10) && xdotool windowfocus --sync "$box" key Return
+  xdotool windowfocus --sync "$wid"
+  sleep 0.5
+}
+
+case_bare() {
+  "$bare" >/dev/null 2>&1 & pid=$!
+  wid=$(wait_window "bare window" 20)
+  sleep 1
+  measure
+  stop_program
+}
+case_bare_arrow() {
+  "$bare" >/dev/null 2>&1 & pid=$!
+  wid=$(wait_window "bare window" 20)
+  xdotool windowfocus --sync "$wid" keydown Left
+  sleep 1
+  measure
+  xdotool keyup Left
+  stop_program
+}
+case_idle() { start_game; measure; stop_program; }
+case_turning() {
+  start_game; new_game; measure
+  rss_mb >"$work/rss"
+  stop_program
+}
+case_upright() {
+  start_game; choose_stakko; new_game
+  [[ -n "${SHOT:-}" ]] && import -window root "$SHOT"
+  measure; stop_program
+}
+case_arrow() {
+  start_game; new_game
+  xdotool keydown Left
+  measure
+  xdotool keyup Left
+  stop_program
+}
+case_paused() { start_game; new_game; xdotool key p; sleep 0.5; measure; stop_program; }
+
+cases=(bare turning upright bare_arrow arrow paused idle)
+declare -A results
+for round in $(seq "$rounds"); do
+  line="round $round:"
+  for c in "${cases[@]}"; do
+    v=$("case_$c")
+    results[$c]="${results[$c]:-} $v"
+    line="$line $c $v%"
+  done
+  echo "$line"
+done
+
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+base=$(echo "${results[bare]}" | median)
+base_arrow=$(echo "${results[bare_arrow]}" | median)
+echo "medians of $rounds rounds of ${seconds} s, program + X server, % of one core:"
+for c in "${cases[@]}"; do
+  m=$(echo "${results[$c]}" | median)
+  # An arrow held down costs every window its key events: held against the
+  # bare window with the same arrow held.
+  b=$base; [[ $c == arrow ]] && b=$base_arrow
+  awk -v c="$c" -v m="$m" -v b="$b" 'BEGIN { printf "  %-10s %7.3f%%  %5.2fx the bare window\n", c, m, (b > 0 ? m / b : 0) }'
+done
+echo "resident memory while playing (last round): $(cat "$work/rss") MB"

@@ -1,0 +1,282 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
+
+// Whole games played on a simulated clock, every frame shown the way the
+// window shows it (only the part the renderer says changed is copied to a
+// stand-in screen) and held against a full redraw.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+#include <map>
+
+#include "engine/pieces.h"
+#include "render/tile_copy.h"
+#include "render_fixture.h"
+
+namespace gyrock::render::testing {
+namespace {
+
+// A screen that only learns what the repaints tell it.
+struct Screen {
+    QImage pixels;
+    int shrink = 0;  // repaints this much short on every side: a deliberate fault
+
+    void exposeAll(const BoardRenderer& renderer) { pixels = renderer.square().copy(); }
+    void repaint(const BoardRenderer& renderer, QRect logical) {
+        if (logical.isEmpty()) return;
+        logical.adjust(shrink, shrink, -shrink, -shrink);
+        const qreal r = renderer.devicePixelRatio();
+        const QRect device(QPoint(int(logical.left() * r), int(logical.top() * r)),
+                           QPoint(int((logical.right() + 1) * r) - 1, int((logical.bottom() + 1) * r) - 1));
+        copyArea(pixels, renderer.square(), device, device.topLeft());
+    }
+};
+
+long long differing(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return static_cast<long long>(b.width()) * b.height();
+    long long n = 0;
+    const int w = a.width(), h = a.height();
+    for (int y = 0; y < h; ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        if (std::memcmp(p, q, std::size_t(w) * 4) == 0) continue;
+        for (int x = 0; x < w; ++x) n += ((p[x] ^ q[x]) & 0xffffff) != 0;
+    }
+    return n;
+}
+
+// The window as far as the board goes, on a clock that jumps to the next
+// thing due; scripted events change keys, options and density mid-game.
+class PlayingHost : public NullHost {
+public:
+    explicit PlayingHost(const Pictures& pictures) : renderer(pictures) { screen.exposeAll(renderer); }
+
+    Game* game = nullptr;
+    BoardRenderer renderer;
+    Screen screen;
+    std::uint64_t now = 1000;
+    bool turning = true, monochrome = false, antialias = false;
+    std::array<bool, 4> held{};
+    std::multimap<std::uint64_t, std::function<void()>> events;
+    int frames = 0, unchanged = 0, wrongFrames = 0, finishes = 0;
+    long long wrongPixels = 0;
+    long long repaintedArea = 0;
+
+    Tick tickCount() override { return static_cast<Tick>(now); }
+    bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
+    void yield(Tick hint) override {
+        now += std::max<Tick>(hint, 1);
+        while (!events.empty() && events.begin()->first <= now) {
+            auto action = std::move(events.begin()->second);
+            events.erase(events.begin());
+            action();
+        }
+    }
+    bool boardTurning() override { return turning; }
+    // Ends the game once enough is known.
+    bool closing() override { return stopAfterWrongFrames > 0 && wrongFrames >= stopAfterWrongFrames; }
+    int stopAfterWrongFrames = 0;
+    bool newGameButtonVisible() override { return frameShown; }
+    void setGameModeFrameShown(bool shown) override { frameShown = shown; }
+
+    void drawBoard() override {
+        if (game->gamewon != 0) return;
+        renderer.composeBoard(*game, monochrome);
+        shown(renderer.showBoard(game->angle, antialias));
+    }
+    void markClearedCell(int column, int row) override {
+        renderer.markCell(column, row);
+        shown(renderer.showBoard(game->angle, antialias));
+    }
+    void clearWindowDrawing() override { shown(renderer.clearBoard()); }
+    void finishGame() override {
+        ++finishes;
+        game->turnBack();
+        frameShown = true;
+    }
+
+    // A move to a screen of another density repaints the whole window.
+    void moveToDensity(qreal ratio) {
+        renderer.setDevicePixelRatio(ratio);
+        screen.exposeAll(renderer);
+    }
+
+private:
+    void shown(QRect repainted) {
+        ++frames;
+        if (repainted.isEmpty()) ++unchanged;
+        repaintedArea += static_cast<long long>(repainted.width()) * repainted.height();
+        screen.repaint(renderer, repainted);
+        const long long wrong = differing(screen.pixels, renderer.fullRedraw());
+        wrongFrames += wrong > 0;
+        wrongPixels += wrong;
+    }
+    bool frameShown = true;
+};
+
+struct Round {
+    const char* name;
+    bool turning, monochrome, antialias;
+    qreal ratio;
+};
+
+// Plays one game to its end, quickly: Down held most of the time, the other
+// keys in turns, two full rows slipped in now and then so that locks clear
+// lines with their effect, new turn targets drawn early, and the options and
+// the density changed mid-game. The last game is won instead of lost.
+void play(PlayingHost& host, Game& game, const Round& round, bool win) {
+    host.turning = round.turning;
+    host.monochrome = round.monochrome;
+    host.antialias = round.antialias;
+    host.moveToDensity(round.ratio);
+    const std::uint64_t start = host.now;
+    const std::vector<Arrow> keys[] = {{Arrow::Down}, {Arrow::Left, Arrow::Down}, {Arrow::Up},
+                                       {Arrow::Right, Arrow::Down}, {}, {Arrow::Down, Arrow::Up}};
+    for (int i = 0; i < 100; ++i) {
+        host.events.emplace(start + 100 + i * 300, [&host, pressed = keys[i % 6]] {
+            host.held.fill(false);
+            for (Arrow key : pressed) host.held[static_cast<int>(key)] = true;
+        });
+    }
+    for (int i = 0; i < 10; ++i) {
+        host.events.emplace(start + 1200 + i * 1500, [&host, &game, win] {
+            if (game.piecey + game.piece.n >= 27) return;  // not under the falling piece
+            for (int x = kWellLeft; x <= kWellRight; ++x) game.board(x, 28) = game.board(x, 29) = 1 + x % 7;
+            if (win) game.lines = 433;
+        });
+        host.events.emplace(start + 50 + i * 2000, [&game] { game.turncount = 1; });
+    }
+    host.events.emplace(start + 1700, [&host] { host.antialias = !host.antialias; });
+    host.events.emplace(start + 2300, [&host] { host.monochrome = !host.monochrome; });
+    host.events.emplace(start + 2900, [&host, round] { host.moveToDensity(round.ratio == 1 ? 2 : 1); });
+    host.events.emplace(start + 3500, [&host] { host.antialias = !host.antialias; });
+    game.newGame();
+    host.events.clear();
+    host.held.fill(false);
+}
+
+const Round kRounds[] = {
+    {"turning, plain", true, false, false, 1},
+    {"upright, antialiased", false, false, true, 1},
+    {"turning, antialiased, monochrome, ratio 1.5", true, true, true, 1.5},
+};
+
+TEST(PartialRepaint, WholeGamesShowExactlyWhatAFullRedrawShows) {
+    PlayingHost host(pictures());
+    Game game(host);
+    host.game = &game;
+    for (const Round& round : kRounds) {
+        const int finishesBefore = host.finishes;
+        play(host, game, round, false);
+        EXPECT_EQ(host.finishes, finishesBefore + 1) << round.name << ": the game should end lost";
+    }
+    play(host, game, kRounds[0], true);
+    EXPECT_NE(game.gamewon, kFalse);
+    EXPECT_FALSE(host.renderer.boardShown());
+
+    EXPECT_GT(host.frames, 800);
+    EXPECT_EQ(host.wrongFrames, 0) << host.wrongPixels << " pixels differ in all";
+    // Frames that show what is already there cost no repaint.
+    EXPECT_GT(host.unchanged, host.frames / 8);
+}
+
+TEST(PartialRepaint, ARepaintShortOfWhatChangedIsCaught) {
+    PlayingHost host(pictures());
+    Game game(host);
+    host.game = &game;
+    host.screen.shrink = 3;
+    host.stopAfterWrongFrames = 10;
+    play(host, game, kRounds[0], false);
+    EXPECT_EQ(host.wrongFrames, 10);
+}
+
+// ---- single frames ----------------------------------------------------------
+
+using ShowBoard = RenderTest;
+
+TEST_F(ShowBoard, RepaintsOnlyWhatTheFrameChanged) {
+    game.piece = makeShape(6);
+    game.piecex = 8;
+    game.piecey = 15;
+    const QRect whole = BoardRenderer::squareArea();
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        std::int32_t angle;
+        bool antialias;
+        int maxArea;  // at most this many logical pixels repainted; 0: none at all
+        int minArea;
+    };
+    const Step steps[] = {
+        {"first frame", [] {}, 30, false, whole.width() * whole.height(), 224 * 384},
+        {"same frame again", [] {}, 30, false, 0, 0},
+        {"equivalent angle", [] {}, 30 - 360, false, 0, 0},
+        {"piece one column right", [&] { game.piecex = 9; }, 30, false, 90 * 90, 48 * 32},
+        {"a locked cell far below", [&] { game.board(5, 29) = 4; }, 30, false, 40 * 40, 16 * 16},
+        {"turned a step", [] {}, 32, false, whole.width() * whole.height(), 224 * 384},
+        {"antialias switched on", [] {}, 32, true, whole.width() * whole.height(), 224 * 384},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        renderer.composeBoard(game, false);
+        const QRect r = renderer.showBoard(step.angle, step.antialias);
+        const int area = r.width() * r.height();
+        EXPECT_LE(area, step.maxArea) << step.what;
+        EXPECT_GE(area, step.minArea) << step.what;
+        EXPECT_TRUE(whole.contains(r) || r.isEmpty()) << step.what;
+    }
+    renderer.composeBoard(game, true);
+    const QRect recoloured = renderer.showBoard(32, true);
+    EXPECT_GT(recoloured.width() * recoloured.height(), 0);
+    EXPECT_LT(recoloured.width() * recoloured.height(), 40 * 40);
+}
+
+TEST_F(ShowBoard, ClearingTheBoardRestoresTheBackgroundAndShowsNothingAfterwards) {
+    renderer.composeBoard(game, false);
+    EXPECT_FALSE(renderer.showBoard(44, true).isEmpty());
+    EXPECT_FALSE(renderer.clearBoard().isEmpty());
+    EXPECT_TRUE(renderer.clearBoard().isEmpty());
+    const QImage& square = renderer.square();
+    const QImage& background = renderer.background();
+    for (int y = 0; y < square.height(); y += 7)
+        for (int x = 0; x < square.width(); x += 7) ASSERT_EQ(square.pixel(x, y), background.pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(ShowBoard, MarksShowAtOnceAndAFreshComposeTakesThemAway) {
+    game.board(4, 29) = 2;
+    renderer.composeBoard(game, false);
+    renderer.showBoard(0, false);
+    const QImage before = renderer.square().copy();
+    renderer.markCell(4, 29);
+    const QRect marked = renderer.showBoard(0, false);
+    EXPECT_TRUE(marked.contains(QRect(128 + 16, 48 + 22 * 16, 16, 16))) << "the marked cell is repainted";
+    EXPECT_NE(renderer.square(), before);
+    renderer.composeBoard(game, false);
+    EXPECT_FALSE(renderer.showBoard(0, false).isEmpty());
+    EXPECT_EQ(renderer.square(), before);
+}
+
+TEST_F(ShowBoard, AtRatioTwoTheBoardIsComposedFromTheDetailedPictures) {
+    game.board(6, 29) = 3;
+    renderer.setDevicePixelRatio(2);
+    renderer.composeBoard(game, false);
+    const QImage b = renderer.bbuffer();
+    ASSERT_EQ(b.size(), QSize(448, 768));
+    const DetailedPictures detailed = DetailedPictures::load(pictures());
+    const QImage& tile = detailed.tiles[3];
+    const int x0 = (6 - 3) * 32, y0 = (29 - 7) * 32;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) ASSERT_EQ(b.pixel(x0 + x, y0 + y), tile.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(b.pixel(100, 200), detailed.backdrop.pixel(100, 200));
+    EXPECT_EQ(renderer.background().size(), QSize(1244, 970));
+    EXPECT_EQ(renderer.square().size(), QSize(960, 960));
+    // Back at ratio 1 the normal pictures return, pixel for pixel.
+    renderer.setDevicePixelRatio(1);
+    EXPECT_TRUE(cellShowsTile(renderer.bbuffer(), 6, 29, pictures().tiles[3]));
+}
+
+}  // namespace
+}  // namespace gyrock::render::testing
