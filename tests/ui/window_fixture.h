@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <filesystem>
@@ -86,9 +86,11 @@ protected:
     // Runs action from the loop once it has been running for ms.
     void soon(int ms, std::function<void()> action) { QTimer::singleShot(ms, window_.get(), std::move(action)); }
 
-    // Starts a new game and returns once the pause key has stopped its loop.
+    // Starts a new game, as once the last one has ended, and returns once a
+    // typed p has stopped its loop.
     void startPausedGame() {
-        soon(100, [this] { game().keyPress('p'); });
+        game().paused = kFalse;
+        soon(100, [this] { QTest::keyClick(window_.get(), 'p'); });
         w().Cmdstart_Click();
     }
 
