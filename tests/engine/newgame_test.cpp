@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <tuple>
 
 #include "game_fixture.h"
 
@@ -50,17 +51,12 @@ TEST(NewGame, ResetsTheStateLaysTheWellAndPlacesThePieces) {
     game.gamewon = kTrue;
     for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;  // leftovers of a first game
     callsBeforeLoop(host, game);
-    EXPECT_EQ(game.score, 0);
-    EXPECT_EQ(game.lines, 0);
-    EXPECT_EQ(game.level, 1);
-    EXPECT_EQ(game.angle, 0);
-    EXPECT_EQ(game.targetangle, 0);
-    EXPECT_EQ(game.gameover, kFalse);
-    EXPECT_EQ(game.gamewon, kFalse);
+    // score, lines, level, angle, target, over, won, where the piece starts
+    EXPECT_EQ(std::tuple(game.score, game.lines, game.level, game.angle, game.targetangle, game.gameover,
+                         game.gamewon, game.piecex, game.piecey),
+              std::tuple(0, 0, 1, 0, 0, kFalse, kFalse, 9, 4));
     EXPECT_GE(game.turncount, 120);
     EXPECT_LE(game.turncount, 169);
-    EXPECT_EQ(game.piecex, 9);
-    EXPECT_EQ(game.piecey, 4);
     EXPECT_GT(game.piece.n, 0);
     EXPECT_GT(game.nextpiece.n, 0);
     for (int x = 0; x < kBoardColumns; ++x) {

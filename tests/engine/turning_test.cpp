@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 
 #include "game_fixture.h"
@@ -35,27 +36,30 @@ TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
     }
 }
 
-TEST_F(BoardTurning, EachNewTargetTurnsTenToEightyNineDegreesMoreOrGoesBackUpright) {
+TEST_F(BoardTurning, EachNewTargetTurnsTenToEightyNineDegreesEitherWayOrGoesBackUpright) {
     game.turncount = 1;
     game.turnBoard();
     EXPECT_GE(game.turncount, 100);
     EXPECT_LE(game.turncount, 199);
-    int upright = 0, further = 0;
-    for (int k = 0; k < 300; ++k) {
+    int ups = 0, downs = 0, upright = 0, smallest = 360, largest = 0;
+    for (int k = 0; k < 3000; ++k) {
         const std::int32_t before = game.targetangle;
         game.turncount = 1;
         game.turnBoard();
-        const std::int32_t step = std::abs(game.targetangle - before);
-        if (game.targetangle == 0 && (step < 10 || step > 89)) {
+        const std::int32_t step = game.targetangle - before;
+        if (game.targetangle == 0) {
             ++upright;
         } else {
-            EXPECT_TRUE(step >= 10 && step <= 89) << before << " to " << game.targetangle;
-            further += std::abs(game.targetangle) > 90;
+            (step > 0 ? ups : downs) += 1;
+            smallest = std::min(smallest, std::abs(step));
+            largest = std::max(largest, std::abs(step));
         }
         EXPECT_EQ(game.angle % 2, 0);
     }
-    EXPECT_GT(upright, 20);
-    EXPECT_GT(further, 0);  // targets add up beyond a single step
+    // A third each, give or take; the steps cover the whole range and no more.
+    for (int n : {ups, downs, upright}) EXPECT_NEAR(n, 1000, 150) << ups << " " << downs << " " << upright;
+    EXPECT_EQ(smallest, 10);
+    EXPECT_EQ(largest, 89);
 }
 
 TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
