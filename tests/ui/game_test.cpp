@@ -15,7 +15,8 @@ using Panels = WindowTest;
 using Restart = WindowTest;
 using GameOver = WindowTest;
 
-const QString kStakkoMessage = QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit.");
+const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), QStringLiteral("gyrock"),
+                         QMessageBox::NoIcon, QMessageBox::Ok};
 
 TEST_F(NewGame, ShowsFreshCountersHidesTheGameModeFrameAndEnablesRestart) {
     startPausedGame();
@@ -38,11 +39,7 @@ TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
         focused->setFocus(reason);
         f().opt_stakko->click();
         QCoreApplication::processEvents();
-        ASSERT_EQ(answerer->seen.size(), 1u);
-        EXPECT_EQ(answerer->seen[0].text, kStakkoMessage);
-        EXPECT_EQ(answerer->seen[0].title, QStringLiteral("gyrock"));
-        EXPECT_EQ(answerer->seen[0].icon, QMessageBox::NoIcon);
-        EXPECT_EQ(answerer->seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(answerer->seen, std::vector{kStakkoBox});
         EXPECT_TRUE(f().opt_stakko->isChecked());
         EXPECT_FALSE(f().opt_gyrock->isChecked());
     }
@@ -138,37 +135,28 @@ TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
 
 TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
     using Button = QMessageBox::StandardButton;
-    const QString sure = QStringLiteral("Are you sure you want to restart the game?");
-    const QString rotated = QStringLiteral("You want your board rotated, right? It's Gyrock, after all.");
-    const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
+    const SeenBox sure{QStringLiteral("Are you sure you want to restart the game?"), QStringLiteral("gyrock"),
+                       QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No};
+    SeenBox rotated = sure;
+    rotated.text = QStringLiteral("You want your board rotated, right? It's Gyrock, after all.");
     struct Case {
         std::vector<Button> answers;
-        std::vector<std::pair<QString, QMessageBox::StandardButtons>> boxes;
+        std::vector<SeenBox> boxes;
         bool restarts, stakko;
     };
     const Case cases[] = {
-        {{QMessageBox::No}, {{sure, yesNo}}, false, false},
-        {{QMessageBox::Yes, QMessageBox::Yes}, {{sure, yesNo}, {rotated, yesNo}}, true, false},
-        {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok},
-         {{sure, yesNo}, {rotated, yesNo}, {kStakkoMessage, QMessageBox::Ok}},
-         true, true},
+        {{QMessageBox::No}, {sure}, false, false},
+        {{QMessageBox::Yes, QMessageBox::Yes}, {sure, rotated}, true, false},
+        {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}, {sure, rotated, kStakkoBox}, true, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answers.size());
         startPausedGame();
         game().score = 123;
-        auto answerer = std::make_shared<BoxAnswerer>();
-        answerer->answers.assign(c.answers.begin(), c.answers.end());
-        pollBoxes(&w(), answerer);
+        auto answerer = answerBoxes(&w(), c.answers);
         if (c.restarts) pauseOnceRunning();
         w().cmdrestart_Click();
-        ASSERT_EQ(answerer->seen.size(), c.boxes.size());
-        for (std::size_t i = 0; i < c.boxes.size(); ++i) {
-            EXPECT_EQ(answerer->seen[i].text, c.boxes[i].first);
-            EXPECT_EQ(answerer->seen[i].buttons, c.boxes[i].second);
-            EXPECT_EQ(answerer->seen[i].title, QStringLiteral("gyrock"));
-            EXPECT_EQ(answerer->seen[i].icon, QMessageBox::NoIcon);
-        }
+        EXPECT_EQ(answerer->seen, c.boxes);
         EXPECT_EQ(f().opt_stakko->isChecked(), c.stakko);
         EXPECT_EQ(game().score, c.restarts ? 0 : 123);
         EXPECT_EQ(f().Label2->text(), QStringLiteral("Score : 0"));

@@ -56,11 +56,9 @@ TEST(StartUpWithoutSound, TellsThePlayerWhyAndGoesNoFurther) {
     auto answerer = answerBoxes(&window, {QMessageBox::Ok});
     EXPECT_FALSE(window.Form_Load());
     qputenv("SDL_AUDIODRIVER", driver);
-    ASSERT_EQ(answerer->seen.size(), 1u);
-    EXPECT_EQ(answerer->seen[0].text, QStringLiteral("Can't initialize digital sound system\r\n(error code: 1)"));
-    EXPECT_EQ(answerer->seen[0].title, QStringLiteral("Error"));
-    EXPECT_EQ(answerer->seen[0].icon, QMessageBox::Warning);
-    EXPECT_EQ(answerer->seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    const SeenBox shown{QStringLiteral("Can't initialize digital sound system\r\n(error code: 1)"),
+                        QStringLiteral("Error"), QMessageBox::Warning, QMessageBox::Ok};
+    EXPECT_EQ(answerer->seen, std::vector{shown});
 }
 
 }  // namespace

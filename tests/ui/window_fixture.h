@@ -11,6 +11,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,13 +26,18 @@ struct SeenBox {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    bool operator==(const SeenBox&) const = default;
 };
+
+inline void PrintTo(const SeenBox& box, std::ostream* out) {
+    *out << '"' << box.title.toStdString() << "\": \"" << box.text.toStdString() << "\" icon " << box.icon
+         << " buttons " << box.buttons.toInt();
+}
 
 // Answers the next modal message boxes in order, recording each one.
 struct BoxAnswerer {
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<SeenBox> seen;
-    std::function<void()> whenDone;
 };
 
 inline void pollBoxes(QObject* context, std::shared_ptr<BoxAnswerer> answerer) {
@@ -43,16 +49,12 @@ inline void pollBoxes(QObject* context, std::shared_ptr<BoxAnswerer> answerer) {
             answerer->answers.pop_front();
             if (QAbstractButton* button = box->button(answer)) button->click();
         }
-        if (answerer->answers.empty()) {
-            if (answerer->whenDone) answerer->whenDone();
-            return;
-        }
-        pollBoxes(context, answerer);
+        if (!answerer->answers.empty()) pollBoxes(context, answerer);
     });
 }
 
 inline std::shared_ptr<BoxAnswerer> answerBoxes(QObject* context,
-                                                std::initializer_list<QMessageBox::StandardButton> answers) {
+                                                const std::vector<QMessageBox::StandardButton>& answers) {
     auto answerer = std::make_shared<BoxAnswerer>();
     answerer->answers.assign(answers.begin(), answers.end());
     pollBoxes(context, answerer);
