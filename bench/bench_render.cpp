@@ -9,7 +9,7 @@
 #include <QGuiApplication>
 
 #include "engine/game.h"
-#include "engine/null_host.h"
+#include "tests/support/null_host.h"
 #include "engine/pieces.h"
 #include "render/board_renderer.h"
 

@@ -22,6 +22,9 @@ inline constexpr const char* kWinTextUpright =
     "Congratulations! You have managed to defeat the Stakko version! Now play the Gyrock "
     "version for a real challenge!";
 
+// The typed characters that pause and resume a game.
+inline bool isPauseKey(int keyascii) { return keyascii == 'P' || keyascii == 'p'; }
+
 class Game {
 public:
     explicit Game(GameHost& host) : host_(host) {}
@@ -44,8 +47,6 @@ public:
     void turnBoard();
     // The turn back upright after a lost game: 2 degrees a pass, at least one pass.
     void turnBack();
-
-    GameHost& host() { return host_; }
 
     // The state. Widths follow the data they hold.
     Board board;

@@ -108,7 +108,7 @@ void Game::delay(std::int32_t ms) {
 
 void Game::keyPress(int keyascii) {
     if (gameover != 0 || host_.newGameButtonVisible()) return;
-    if (keyascii != 'P' && keyascii != 'p') return;
+    if (!isPauseKey(keyascii)) return;
     if (paused == kFalse) {
         paused = kTrue;
         host_.setPausedShown(true);

@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "engine/game.h"
+
 namespace gyrock::ui {
 namespace {
 
@@ -63,7 +65,7 @@ bool Keyboard::handleKey(QKeyEvent* key, bool pressed) {
     }
     if (!pressed || key->isAutoRepeat() || key->text().size() != 1) return false;
     const int character = key->text().at(0).unicode();
-    if (character != 'P' && character != 'p') return false;
+    if (!isPauseKey(character)) return false;
     // Handled here and swallowed, so that one press pauses exactly once.
     onCharacter_(character);
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 // What the keyboard tells the game: the held state of the four arrows, and
-// the typed characters the window previews before the focused control.
+// the pause key, taken before the focused control sees it.
 
 #include <QObject>
 #include <array>
@@ -16,8 +16,9 @@ namespace gyrock::ui {
 class Keyboard : public QObject {
     Q_OBJECT
 public:
-    // Watches every key event for widgets inside window; typed characters
-    // other than arrows go to onCharacter.
+    // Watches every key event for widgets inside window; a typed pause key
+    // goes to onCharacter, once per press. Other characters reach the
+    // controls as usual.
     Keyboard(QWidget* window, std::function<void(int)> onCharacter);
     ~Keyboard() override;
 

@@ -94,7 +94,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::Form_Load() {
     if (!audio::init()) {
-        audio::reportAudioError(QStringLiteral("Can't initialize digital sound system"));
+        audio::reportAudioError(QString::fromUtf8(audio::kSoundInitFailedMessage));
         return false;
     }
     audioRunning_ = true;

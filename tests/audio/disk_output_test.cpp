@@ -124,16 +124,5 @@ TEST_F(DiskAudio, TheTrackLoopsWithoutAGap) {
     }
 }
 
-TEST_F(DiskAudio, AMissingFilePlaysNothing) {
-    std::int32_t music = openMusic(GYROCK_RUNTIME_DIR "/no_such_music.mp3");
-    EXPECT_EQ(music, 0);
-    EXPECT_EQ(lastError(), errorCode(AudioError::FileNotFound));
-    EXPECT_FALSE(playLooped(music));
-    waitMs(300);
-    std::vector<std::int16_t> out = stopAndRead();
-    ASSERT_GT(out.size() / 2, frames(0.1));
-    EXPECT_TRUE(silentFrom(out, 0));
-}
-
 }  // namespace
 }  // namespace gyrock::audio::testing

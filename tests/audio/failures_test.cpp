@@ -14,41 +14,6 @@
 namespace gyrock::audio::testing {
 namespace {
 
-TEST_F(DummyAudio, PlayingOrFreeingHandleZeroIsAHarmlessFailure) {
-    EXPECT_FALSE(playLooped(0));
-    EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
-    EXPECT_FALSE(freeMusic(0));
-    EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
-    EXPECT_FALSE(freeMusic(12345));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(DummyAudio, FreeingTwiceFailsOnlyTheSecondTime) {
-    std::int32_t music = openMusic(shippedTrack());
-    ASSERT_TRUE(playLooped(music));
-    EXPECT_TRUE(freeMusic(music));
-    EXPECT_FALSE(freeMusic(music));
-    EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
-    EXPECT_FALSE(playLooped(music));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(DummyAudio, FailedCallsLeaveThePlayingMusicAlone) {
-    std::int32_t music = openMusic(shippedTrack());
-    ASSERT_TRUE(playLooped(music));
-    EXPECT_FALSE(freeMusic(0));
-    EXPECT_FALSE(playLooped(0));
-    EXPECT_EQ(openMusic("/no/such/folder/stakko_remix.mp3"), 0);
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-}
-
-TEST_F(DummyAudio, AMissingFileOpensAsHandleZero) {
-    EXPECT_EQ(openMusic("/no/such/folder/stakko_remix.mp3"), 0);
-    EXPECT_EQ(lastError(), errorCode(AudioError::FileNotFound));
-    EXPECT_FALSE(playLooped(0));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
 // Every new game opens the music again; a missing file is told only once.
 TEST_F(DummyAudio, AMissingFileIsReportedOncePerRun) {
     const std::string missing = "/no/such/folder/once/stakko_remix.mp3";
@@ -59,22 +24,35 @@ TEST_F(DummyAudio, AMissingFileIsReportedOncePerRun) {
     EXPECT_NE(told.find(missing), std::string::npos) << told;
 }
 
-TEST_F(DummyAudio, AFolderInPlaceOfTheFileIsUnreadable) {
-    std::filesystem::path folder = ::testing::TempDir() + "gyrock_audio_folder.mp3";
+TEST_F(DummyAudio, BadFilesAndHandlesFailWithTheirCodesAndLeaveTheMusicPlaying) {
+    const std::filesystem::path folder = ::testing::TempDir() + "gyrock_audio_folder.mp3";
+    const std::filesystem::path empty = ::testing::TempDir() + "gyrock_audio_empty.mp3";
+    const std::filesystem::path words = ::testing::TempDir() + "gyrock_audio_words.mp3";
     std::filesystem::create_directories(folder);
-    EXPECT_EQ(openMusic(folder.string()), 0);
-    EXPECT_EQ(lastError(), errorCode(AudioError::FileNotReadable));
-    std::filesystem::remove(folder);
-}
-
-TEST_F(DummyAudio, AFileThatIsNotMusicIsNotDecodable) {
-    for (const char* content : {"", "these words are not music\n"}) {
-        std::filesystem::path file = ::testing::TempDir() + "gyrock_not_music.mp3";
-        std::ofstream(file) << content;
-        EXPECT_EQ(openMusic(file.string()), 0) << "content: " << content;
-        EXPECT_EQ(lastError(), errorCode(AudioError::FileNotDecodable));
-        std::filesystem::remove(file);
+    std::ofstream{empty};
+    std::ofstream(words) << "these words are not music\n";
+    const std::pair<std::filesystem::path, AudioError> files[] = {
+        {"/no/such/folder/stakko_remix.mp3", AudioError::FileNotFound},
+        {folder, AudioError::FileNotReadable},
+        {empty, AudioError::FileNotDecodable},
+        {words, AudioError::FileNotDecodable},
+    };
+    const std::int32_t music = openMusic(shippedTrack());
+    ASSERT_TRUE(playLooped(music));
+    for (const auto& [path, code] : files) {
+        EXPECT_EQ(openMusic(path.string()), 0) << path;
+        EXPECT_EQ(lastError(), errorCode(code)) << path;
     }
+    for (std::int32_t handle : {0, 12345}) {
+        EXPECT_FALSE(playLooped(handle));
+        EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
+        EXPECT_FALSE(freeMusic(handle));
+        EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
+    }
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    std::filesystem::remove(folder);
+    std::filesystem::remove(empty);
+    std::filesystem::remove(words);
 }
 
 TEST_F(DummyAudio, StartingTwiceFailsAndKeepsTheFirstSetUp) {
@@ -95,32 +73,25 @@ TEST(AudioWithoutInit, EveryCallFailsHarmlessly) {
     EXPECT_EQ(lastError(), errorCode(AudioError::NotInitialised));
 }
 
-TEST(AudioInit, AnUnknownDriverFailsWithACode) {
-    setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
-    EXPECT_FALSE(init());
-    EXPECT_EQ(lastError(), errorCode(AudioError::NoDriver));
-    EXPECT_EQ(openMusic(shippedTrack()), 0);
-    EXPECT_EQ(lastError(), errorCode(AudioError::NotInitialised));
-
-    // Nothing was left half started: a working driver starts cleanly after.
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    EXPECT_TRUE(init());
-    EXPECT_EQ(lastError(), errorCode(AudioError::Ok));
-    shutdown();
-}
-
-TEST(AudioInit, AnImpossibleRateFailsToOpenTheDevice) {
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    EXPECT_FALSE(init(-1));
-    EXPECT_EQ(lastError(), errorCode(AudioError::DeviceOpenFailed));
-    EXPECT_TRUE(init());
-    shutdown();
-}
-
-TEST(AudioErrors, HaveNames) {
-    EXPECT_STREQ(errorName(AudioError::Ok), "Ok");
-    EXPECT_STREQ(errorName(AudioError::FileNotDecodable), "FileNotDecodable");
-    EXPECT_STREQ(errorName(static_cast<AudioError>(999)), "Unknown");
+TEST(AudioInit, NoDriverOrAnImpossibleRateFailsWithACodeAndLeavesNothingHalfStarted) {
+    struct Case {
+        const char* driver;
+        int rate;
+        AudioError code;
+    };
+    for (Case c : {Case{"no_such_driver", 44100, AudioError::NoDriver},
+                   Case{"dummy", -1, AudioError::DeviceOpenFailed}, Case{"dummy", 0, AudioError::DeviceOpenFailed}}) {
+        setenv("SDL_AUDIODRIVER", c.driver, 1);
+        EXPECT_FALSE(init(c.rate)) << c.driver << " " << c.rate;
+        EXPECT_EQ(lastError(), errorCode(c.code)) << c.driver << " " << c.rate;
+        EXPECT_EQ(openMusic(shippedTrack()), 0);
+        EXPECT_EQ(lastError(), errorCode(AudioError::NotInitialised));
+        // A working driver starts cleanly after.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        EXPECT_TRUE(init());
+        EXPECT_EQ(lastError(), errorCode(AudioError::Ok));
+        shutdown();
+    }
 }
 
 }  // namespace

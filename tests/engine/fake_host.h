@@ -2,6 +2,7 @@
 // A stand-in for the window: a simulated clock that yield advances by the
 // engine's own hint, held keys, scripted events, and a log of every call.
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -29,11 +30,8 @@ public:
     std::multimap<std::uint64_t, std::function<void()>> events;
     std::function<void()> onYield;
     std::function<void()> onPreview;
-    std::function<void()> onFinishGame;
-    std::function<void(const std::string&)> onEndGame;
 
-    void at(std::uint64_t when, std::function<void()> action) { events.emplace(when, std::move(action)); }
-    void after(std::uint64_t ms, std::function<void()> action) { at(now + ms, std::move(action)); }
+    void after(std::uint64_t ms, std::function<void()> action) { events.emplace(now + ms, std::move(action)); }
     void hold(Arrow key, bool down = true) { held[static_cast<int>(key)] = down; }
 
     Tick tickCount() override { return static_cast<Tick>(now); }
@@ -82,21 +80,13 @@ public:
         log("mark:" + std::to_string(column) + "," + std::to_string(row));
     }
     void clearWindowDrawing() override { log("clearDrawing"); }
-    void showEndGame(const std::string& text) override {
-        log("endgame:" + text);
-        if (onEndGame) onEndGame(text);
-    }
+    void showEndGame(const std::string& text) override { log("endgame:" + text); }
     void finishGame() override {
         log("finishGame");
-        if (onFinishGame) onFinishGame();
         frameShown = true;
     }
 
-    int count(const std::string& call) const {
-        int n = 0;
-        for (const auto& c : calls) n += c == call;
-        return n;
-    }
+    int count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
     void log(const std::string& call) {
         if (recording) calls.push_back(call);
     }

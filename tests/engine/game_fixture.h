@@ -19,6 +19,7 @@ protected:
     }
 
     void startPaused() {
+        host.events.clear();  // left over when a game ended before its pause was due
         host.after(0, [this] { game.paused = kTrue; });
         game.newGame();
         game.paused = kFalse;
@@ -43,6 +44,11 @@ protected:
         for (int x = kWellLeft; x <= kWellRight; ++x) game.board(x, row) = x == except ? 0 : 1;
     }
 };
+
+inline PieceMatrix turnedTimes(PieceMatrix m, int quarters) {
+    for (int q = 0; q < quarters; ++q) m = turned(m);
+    return m;
+}
 
 inline constexpr int kShapeL = 0, kShapeS = 1, kShapeI = 2, kShapeO = 3, kShapeT = 6;
 

@@ -6,37 +6,10 @@ namespace {
 
 using LineClear = GameTest;
 
-TEST_F(LineClear, LockWithoutFullRowsRedrawsOnceAndRewritesTheCounters) {
-    fillRow(29, 7);
-    const Board before = game.board;
-    const auto t = host.now;
-    game.clearLines();
-    EXPECT_EQ(game.board.cells, before.cells);
-    EXPECT_EQ(host.now, t);  // no effect, no wait
-    const std::vector<std::string> expected{"drawBoard", "Level : 1", "Score : 0", "Lines : 0"};
-    EXPECT_EQ(host.calls, expected);
-}
-
-TEST_F(LineClear, EffectMarksEachCellLeftToRightRowByRowWithAWaitEach) {
+TEST_F(LineClear, FullRowsClearAndTheRowsAboveDropOntoTheRest) {
     fillRow(20);
     fillRow(22);
-    const auto t = host.now;
-    game.clearLines();
-    std::vector<std::string> marks;
-    for (const auto& c : host.calls) {
-        if (c.rfind("mark:", 0) == 0) marks.push_back(c);
-    }
-    ASSERT_EQ(marks.size(), 24u);
-    EXPECT_EQ(marks.front(), "mark:4,20");
-    EXPECT_EQ(marks[11], "mark:15,20");
-    EXPECT_EQ(marks[12], "mark:4,22");
-    EXPECT_EQ(host.now - t, 24u * 15u);
-    EXPECT_EQ(host.calls.front(), "drawBoard");
-}
-
-TEST_F(LineClear, NonAdjacentRowsBothClearAndTheRowBetweenDropsOntoTheRest) {
-    fillRow(20);
-    fillRow(22);
+    fillRow(6);             // above the visible board, and counts too
     game.board(4, 21) = 6;  // the row between the two
     game.board(5, 19) = 2;  // above both
     game.board(6, 23) = 7;  // below both
@@ -49,36 +22,39 @@ TEST_F(LineClear, NonAdjacentRowsBothClearAndTheRowBetweenDropsOntoTheRest) {
         for (int y = 5; y <= 29; ++y) cells += game.board(x, y) != 0;
     }
     EXPECT_EQ(cells, 3);
-    EXPECT_EQ(game.lines, 2);
+    EXPECT_EQ(game.lines, 3);
 }
 
-TEST_F(LineClear, FullRowSixAboveTheVisibleBoardCountsToo) {
-    fillRow(6);
-    game.clearLines();
-    EXPECT_EQ(game.lines, 1);
-    for (int x = 4; x <= 15; ++x) EXPECT_EQ(game.board(x, 6), kEmpty);
-}
-
-TEST_F(LineClear, PointsUseTheNewLevel) {
+TEST_F(LineClear, EachFullRowIsMarkedCellByCellThenScoredAtTheNewLevel) {
     struct Case {
         std::int32_t lines;
         int rows;
-        std::int32_t lines_after;
-        int level_after;
+        std::int32_t linesAfter;
+        int levelAfter;
         std::int32_t points;
     };
-    for (Case c : {Case{12, 4, 16, 2, 8}, Case{14, 1, 15, 2, 2}, Case{0, 3, 3, 1, 3}}) {
+    for (Case c : {Case{12, 4, 16, 2, 8}, Case{14, 1, 15, 2, 2}, Case{0, 3, 3, 1, 3}, Case{0, 0, 0, 1, 0}}) {
+        startPaused();
         game.lines = c.lines;
         game.level = static_cast<std::int16_t>(c.lines / 15 + 1);
         game.score = 100;
         for (int r = 0; r < c.rows; ++r) fillRow(29 - r);
-        host.calls.clear();
+        fillRow(29 - c.rows, 7);  // one short: stays
+        const auto t = host.now;
         game.clearLines();
-        EXPECT_EQ(game.lines, c.lines_after);
-        EXPECT_EQ(game.level, c.level_after);
-        EXPECT_EQ(game.score, 100 + c.points);
-        EXPECT_EQ(host.calls[host.calls.size() - 3], "Level : " + std::to_string(c.level_after));
-        EXPECT_EQ(host.calls.back(), "Lines : " + std::to_string(c.lines_after));
+        // The locked piece is shown first; each mark waits 15 ms.
+        std::vector<std::string> expected{"drawBoard"};
+        for (int y = 30 - c.rows; y <= 29; ++y) {
+            for (int x = 4; x <= 15; ++x) expected.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
+        }
+        expected.insert(expected.end(), {"Level : " + std::to_string(c.levelAfter),
+                                         "Score : " + std::to_string(100 + c.points),
+                                         "Lines : " + std::to_string(c.linesAfter)});
+        EXPECT_EQ(host.calls, expected) << c.rows;
+        EXPECT_EQ(host.now - t, 15u * 12u * static_cast<unsigned>(c.rows));
+        EXPECT_EQ(game.level, c.levelAfter);
+        EXPECT_EQ(game.board(8, 29), 1);  // the short row, dropped to the bottom
+        EXPECT_EQ(game.board(7, 29), 0);
     }
 }
 
@@ -90,20 +66,17 @@ TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurns) {
         game.level = 29;
         game.score = 5000;
         fillRow(29);
-        std::string shown;
-        host.onEndGame = [&](const std::string& text) { shown = text; };
         host.calls.clear();
         game.clearLines();
         EXPECT_EQ(game.gamewon, kTrue);
         EXPECT_EQ(game.level, 30);
         const std::int32_t expected = 5000 + 30 + (turning ? 1000 : 0);
         EXPECT_EQ(game.score, expected);
-        EXPECT_EQ(shown, turning ? kWinTextTurning : kWinTextUpright);
         const std::vector<std::string> tail(host.calls.end() - 8, host.calls.end());
         const std::vector<std::string> expectedTail{
             "Level : 30", "Score : 5030", "Lines : 435",
             "Score : " + std::to_string(expected), "restart:off", "frame:show", "clearDrawing",
-            "endgame:" + shown};
+            std::string("endgame:") + (turning ? kWinTextTurning : kWinTextUpright)};
         EXPECT_EQ(tail, expectedTail);
     }
 }

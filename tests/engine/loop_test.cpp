@@ -20,42 +20,47 @@ TEST_F(Loop, NothingMovesOrFallsOnEntryEvenWithKeysHeld) {
     EXPECT_EQ(game.piecey, 10);
 }
 
-TEST_F(Loop, HeldKeyRepeatsEveryMoveTickUntilTheWall) {
-    place(kShapeO, 9, 10);
-    host.hold(Arrow::Left);
-    runFor(70 * 3 + 10);
-    EXPECT_EQ(game.piecex, 6);
-    runFor(70 * 10);
-    EXPECT_EQ(game.piecex, 4);  // the O stops against the wall at column 3
+TEST_F(Loop, HeldKeysActOncePerMoveTickUpToTheWalls) {
+    struct Case {
+        std::vector<Arrow> keys;
+        int shape, x;
+        Tick ms;
+        int xAfter, quarters;
+    };
+    const Case cases[] = {
+        {{Arrow::Left}, kShapeO, 9, 70 * 3 + 10, 6, 0},
+        {{Arrow::Left}, kShapeO, 9, 70 * 10, 4, 0},  // against the left wall
+        {{Arrow::Right}, kShapeO, 9, 70 * 10, 14, 0},
+        {{Arrow::Left, Arrow::Right}, kShapeO, 9, 300, 9, 0},
+        // At the wall the turn is refused, then the shift happens: the turn comes first.
+        {{Arrow::Up, Arrow::Right}, kShapeI, 3, 70, 4, 0},
+        {{Arrow::Up}, kShapeL, 9, 70 * 2, 9, 2},
+    };
+    for (const Case& c : cases) {
+        host.held = {};
+        for (Arrow key : c.keys) host.hold(key);
+        place(c.shape, c.x, 10);
+        runFor(c.ms);
+        EXPECT_EQ(game.piecex, c.xAfter) << c.ms;
+        EXPECT_EQ(game.piece, turnedTimes(makeShape(c.shape), c.quarters)) << c.ms;
+    }
 }
 
-TEST_F(Loop, LeftAndRightTogetherCancelInOneTick) {
-    place(kShapeO, 9, 10);
-    host.hold(Arrow::Left);
-    host.hold(Arrow::Right);
-    runFor(300);
-    EXPECT_EQ(game.piecex, 9);
-}
-
-TEST_F(Loop, TurnComesBeforeTheShiftInOneTick) {
-    place(kShapeI, 3, 10);  // upright against the left wall: cannot turn there
-    host.hold(Arrow::Up);
-    host.hold(Arrow::Right);
-    runFor(70);
-    // Turn refused at x 3, then shifted: the turn comes first.
-    EXPECT_EQ(game.piecex, 4);
-    EXPECT_EQ(game.piece, makeShape(kShapeI));
-}
-
-TEST_F(Loop, FallsOneRowPerIntervalOfTheLevel) {
-    place(kShapeO, 9, 10);
-    runFor(679);
-    EXPECT_EQ(game.piecey, 10);
-    runFor(680 * 3);
-    EXPECT_EQ(game.piecey, 13);
-    game.level = 29;  // 120 ms
-    runFor(120 * 5);
-    EXPECT_EQ(game.piecey, 18);
+TEST_F(Loop, FallsOneRowPerIntervalOfTheLevelOrFastWithDownHeld) {
+    struct Case {
+        std::int16_t level;
+        bool down;
+        Tick ms;
+        int rows;
+    };
+    for (Case c : {Case{1, false, 679, 0}, Case{1, false, 680 * 3, 3}, Case{29, false, 120 * 5, 5},
+                   Case{1, true, 24, 0}, Case{1, true, 25 * 8, 8}}) {
+        place(kShapeO, 9, 10);
+        game.level = c.level;
+        host.hold(Arrow::Down, c.down);
+        runFor(c.ms);
+        EXPECT_EQ(game.piecey, 10 + c.rows) << c.level << " " << c.down << " " << c.ms;
+    }
 }
 
 TEST_F(Loop, DownActsOnThePassItIsSeenAndReleaseRestoresTheLevelPace) {
@@ -95,31 +100,16 @@ TEST_F(Loop, PieceLocksOnlyAtTheNextFallTickAndHandsOver) {
     EXPECT_EQ(host.calls[4], "preview");
 }
 
-TEST_F(Loop, BlockedAtRowFiveEndsTheGameWithoutWritingThePiece) {
-    for (int y = 7; y <= 29; ++y) game.board(9, y) = 1;
-    place(kShapeO, 9, 5);
-    const Board before = game.board;
-    runFor(700);
-    EXPECT_EQ(game.gameover, kTrue);
-    EXPECT_EQ(game.board.cells, before.cells);
-    ASSERT_FALSE(host.calls.empty());
-    EXPECT_EQ(host.calls.back(), "finishGame");  // no redraw after it
-}
-
-TEST_F(Loop, BlockedNewPieceAtRowFourEndsTheGame) {
-    for (int y = 6; y <= 29; ++y) game.board(10, y) = 1;
-    place(kShapeO, 9, 4);
-    runFor(700);
-    EXPECT_EQ(game.gameover, kTrue);
-    EXPECT_EQ(game.board(9, 5), kEmpty);
-}
-
-TEST_F(Loop, PieceReachingRowSixLocks) {
-    for (int y = 8; y <= 29; ++y) game.board(9, y) = 1;
-    place(kShapeO, 9, 6);
-    runFor(700);
-    EXPECT_EQ(game.gameover, kFalse);
-    EXPECT_EQ(game.board(9, 6), 3);
+TEST_F(Loop, APieceBlockedAboveRowSixEndsTheGameUnwritten) {
+    for (auto [row, ends] : {std::pair{4, true}, std::pair{5, true}, std::pair{6, false}}) {
+        startPaused();
+        for (int y = row + 2; y <= 29; ++y) game.board(9, y) = 1;
+        place(kShapeO, 9, row);
+        runFor(700);
+        EXPECT_EQ(game.gameover != kFalse, ends) << row;
+        EXPECT_EQ(game.board(10, row + 1), ends ? kEmpty : 3) << row;
+        EXPECT_EQ(host.calls.back() == "finishGame", ends) << row;  // no redraw after it
+    }
 }
 
 TEST_F(Loop, RenderTickTurnsOnlyInTheTurningMode) {
@@ -136,46 +126,43 @@ TEST_F(Loop, RenderTickTurnsOnlyInTheTurningMode) {
     EXPECT_EQ(game.angle, 20);
 }
 
-TEST_F(Loop, YieldWaitsUntilTheNextTickIsDue) {
-    place(kShapeO, 9, 10);
-    host.yields = 0;
-    runFor(700);
-    // One yield per pass; the hint lets the clock jump from tick to tick
-    // (28 renders, 10 moves, 1 fall) instead of spinning millisecond by millisecond.
-    EXPECT_LE(host.yields, 45);
-    EXPECT_GE(host.yields, 28);
-}
-
-TEST_F(Loop, ClockWrapKeepsTheSpacings) {
-    host.now = 0xFFFFFFFFull - 30;
-    place(kShapeO, 9, 10);
-    runFor(700);
-    EXPECT_EQ(game.piecey, 11);
-    EXPECT_EQ(host.count("drawBoard"), 28);
+TEST_F(Loop, YieldWaitsUntilTheNextTickIsDueAcrossTheClockWrap) {
+    for (std::uint64_t start : {200000ull, 0xFFFFFFFFull - 30}) {
+        host.now = start;
+        host.calls.clear();
+        host.yields = 0;
+        place(kShapeO, 9, 10);
+        runFor(700);
+        EXPECT_EQ(game.piecey, 11) << start;
+        EXPECT_EQ(host.count("drawBoard"), 28) << start;
+        // One yield per pass; the hint lets the clock jump from tick to tick
+        // (28 renders, 10 moves, 1 fall) instead of spinning millisecond by millisecond.
+        EXPECT_LE(host.yields, 45) << start;
+        EXPECT_GE(host.yields, 28) << start;
+    }
 }
 
 using PauseKey = GameTest;
 
-TEST_F(PauseKey, DoesNothingWithoutAGameInProgress) {
-    FakeHost idle;
-    Game fresh(idle);
-    fresh.keyPress('p');
-    EXPECT_EQ(fresh.paused, kFalse);
-    host.frameShown = true;  // after a game has ended
-    game.keyPress('P');
-    EXPECT_EQ(game.paused, kFalse);
-    host.frameShown = false;
-    game.gameover = kTrue;
-    game.keyPress('P');
-    EXPECT_EQ(game.paused, kFalse);
-    EXPECT_TRUE(host.calls.empty());
-}
-
-TEST_F(PauseKey, OnlyPAndLowerCasePAct) {
-    for (int c : {int{'o'}, int{'q'}, int{' '}, 27, 13, 'P' + 256}) game.keyPress(c);
-    EXPECT_EQ(game.paused, kFalse);
-    game.keyPress('p');
-    EXPECT_EQ(game.paused, kTrue);
+TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
+    struct Case {
+        bool frameShown;  // no game yet, or the last one has ended
+        Flag over;
+        int key;
+        bool pauses;
+    };
+    const Case cases[] = {{true, kFalse, 'p', false}, {false, kTrue, 'P', false}, {false, kFalse, 'o', false},
+                          {false, kFalse, ' ', false}, {false, kFalse, 27, false}, {false, kFalse, 'P' + 256, false},
+                          {false, kFalse, 'p', true},  {false, kFalse, 'P', true}};
+    for (Case c : cases) {
+        host.frameShown = c.frameShown;
+        game.gameover = c.over;
+        game.paused = kFalse;
+        host.calls.clear();
+        game.keyPress(c.key);
+        EXPECT_EQ(game.paused != kFalse, c.pauses) << c.key;
+        EXPECT_EQ(host.calls, c.pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
+    }
 }
 
 TEST_F(PauseKey, PausesTheRunningLoopAndResumesItInsideTheHandler) {
@@ -189,6 +176,7 @@ TEST_F(PauseKey, PausesTheRunningLoopAndResumesItInsideTheHandler) {
     // Resumed at once for 1000 ms; then paused once more.
     EXPECT_EQ(game.paused, kTrue);
     EXPECT_EQ(game.piecey, 11);
+    EXPECT_EQ(host.count("paused:hide"), 1);
 }
 
 TEST_F(PauseKey, TwoPressesInOneYieldPauseAndResumeAtOnce) {
@@ -217,28 +205,22 @@ TEST_F(PauseKey, ClosingEndsNestedLoopsAndWaits) {
 
 using Delay = GameTest;
 
-TEST_F(Delay, ZeroOrNegativeReturnsWithoutYielding) {
-    const int before = host.yields;
-    const auto t = host.now;
-    game.delay(0);
-    game.delay(-5);
-    game.delay(-2147483647 - 1);
-    EXPECT_EQ(host.yields, before);
-    EXPECT_EQ(host.now, t);
-}
-
-TEST_F(Delay, WaitsAtLeastItsTimeAndTellsYieldTheRest) {
-    const auto t = host.now;
-    int yields = host.yields;
-    game.delay(15);
-    EXPECT_EQ(host.now - t, 15u);
-    EXPECT_EQ(host.yields - yields, 1);  // one wait of the whole 15 ms
+TEST_F(Delay, WaitsItsTimeInOneYieldAndNothingForZeroOrLess) {
+    for (auto [ms, waited] : {std::pair{0, 0}, std::pair{-5, 0}, std::pair{-2147483647 - 1, 0},
+                              std::pair{1, 1}, std::pair{15, 15}}) {
+        const auto t = host.now;
+        host.yields = 0;
+        game.delay(ms);
+        EXPECT_EQ(host.now - t, static_cast<std::uint64_t>(waited)) << ms;
+        EXPECT_EQ(host.yields, waited > 0 ? 1 : 0) << ms;  // one wait of the whole time
+    }
     // Events during the wait run, and the wait still lasts its time.
+    const auto t = host.now;
     bool ran = false;
     host.after(5, [&] { ran = true; });
     game.delay(15);
     EXPECT_TRUE(ran);
-    EXPECT_EQ(host.now - t, 30u);
+    EXPECT_EQ(host.now - t, 15u);
 }
 
 }  // namespace

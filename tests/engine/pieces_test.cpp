@@ -25,58 +25,51 @@ TEST(Shapes, TableHasTheSevenShapesWithTheirColours) {
 }
 
 TEST(Shapes, TurnIsClockwiseAboutTheMatrix) {
-    const PieceMatrix l = makeShape(kShapeL);
-    EXPECT_EQ(turned(l), fromRows({"...", "XXX", "X.."}, 1));
-    EXPECT_EQ(turned(turned(l)), fromRows({"XX.", ".X.", ".X."}, 1));
-    EXPECT_EQ(turned(turned(turned(l))), fromRows({"..X", "XXX", "..."}, 1));
-    for (int k = 0; k < kShapeCount; ++k) {
-        const PieceMatrix m = makeShape(k);
-        EXPECT_EQ(turned(turned(turned(turned(m)))), m) << k;
-    }
-    EXPECT_EQ(turned(makeShape(kShapeO)), makeShape(kShapeO));
-}
-
-TEST(Shapes, TheIWalksThroughItsFourStates) {
-    const PieceMatrix i0 = makeShape(kShapeI);
-    EXPECT_EQ(turned(i0), fromRows({"....", "XXXX", "....", "...."}, 2));
-    EXPECT_EQ(turned(turned(i0)), fromRows({"..X.", "..X.", "..X.", "..X."}, 2));
-    EXPECT_EQ(turned(turned(turned(i0))), fromRows({"....", "....", "XXXX", "...."}, 2));
+    struct Case {
+        int shape, quarters;
+        PieceMatrix expected;
+    };
+    const Case cases[] = {
+        {kShapeL, 1, fromRows({"...", "XXX", "X.."}, 1)},
+        {kShapeL, 2, fromRows({"XX.", ".X.", ".X."}, 1)},
+        {kShapeL, 3, fromRows({"..X", "XXX", "..."}, 1)},
+        {kShapeI, 1, fromRows({"....", "XXXX", "....", "...."}, 2)},
+        {kShapeI, 2, fromRows({"..X.", "..X.", "..X.", "..X."}, 2)},
+        {kShapeI, 3, fromRows({"....", "....", "XXXX", "...."}, 2)},
+        {kShapeO, 1, makeShape(kShapeO)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(turnedTimes(makeShape(c.shape), c.quarters), c.expected) << c.shape;
+    for (int k = 0; k < kShapeCount; ++k) EXPECT_EQ(turnedTimes(makeShape(k), 4), makeShape(k)) << k;
 }
 
 using Turning = GameTest;
 
-TEST_F(Turning, RefusedAgainstEitherWallWithNoKick) {
-    for (int x : {3, 14}) {
-        place(kShapeI, x, 12);
+TEST_F(Turning, IsRefusedWhereTheTurnedPieceWouldNotFitWithNoKick) {
+    struct Case {
+        int shape, quarters, x, y;
+        std::pair<int, int> blocked;  // a stack cell, or none at (0, 0)
+        bool turns;
+    };
+    const Case cases[] = {
+        {kShapeI, 0, 3, 12, {0, 0}, false},   // against the left wall
+        {kShapeI, 0, 14, 12, {0, 0}, false},  // against the right wall
+        {kShapeI, 0, 4, 12, {0, 0}, true},
+        {kShapeT, 0, 9, 10, {10, 10}, false},  // against the stack
+        {kShapeT, 0, 9, 10, {0, 0}, true},
+        {kShapeI, 1, 8, 28, {0, 0}, false},  // lying on the floor: upright it would reach row 31
+        {kShapeL, 0, 9, 4, {0, 0}, true},    // above the visible rows too
+    };
+    for (const Case& c : cases) {
+        startPaused();
+        place(c.shape, c.x, c.y);
+        game.piece = turnedTimes(game.piece, c.quarters);
+        if (c.blocked.first != 0) game.board(c.blocked.first, c.blocked.second) = 5;
+        const PieceMatrix before = game.piece;
         game.rotatePiece();
-        EXPECT_EQ(game.piece, makeShape(kShapeI)) << x;
-        EXPECT_EQ(game.piecex, x);
-        EXPECT_EQ(game.piecey, 12);
+        EXPECT_EQ(game.piece, c.turns ? turned(before) : before) << c.shape << " at " << c.x << "," << c.y;
+        EXPECT_EQ(game.piecex, c.x);
+        EXPECT_EQ(game.piecey, c.y);
     }
-    place(kShapeI, 4, 12);
-    game.rotatePiece();
-    EXPECT_NE(game.piece, makeShape(kShapeI));
-}
-
-TEST_F(Turning, RefusedAgainstTheStackAndTheFloor) {
-    place(kShapeT, 9, 10);
-    game.board(10, 10) = 5;  // the turned T needs matrix cell (1, 0)
-    game.rotatePiece();
-    EXPECT_EQ(game.piece, makeShape(kShapeT));
-    const PieceMatrix lying = turned(makeShape(kShapeI));
-    game.piece = lying;  // in matrix row 1, that is board row 29, on the floor
-    game.piecex = 8;
-    game.piecey = 28;
-    game.rotatePiece();  // upright it would reach row 31
-    EXPECT_EQ(game.piece, lying);
-}
-
-TEST_F(Turning, WorksAboveTheVisibleRowsAndSpinsOncePerMoveTick) {
-    place(kShapeL, 9, 4);
-    host.hold(Arrow::Up);
-    runFor(70 * 2);
-    EXPECT_EQ(game.piece, turned(turned(makeShape(kShapeL))));
-    EXPECT_EQ(game.piecex, 9);
 }
 
 TEST_F(Turning, FirstAndNextPieceAreSeparateDrawsEvenAtOneTick) {

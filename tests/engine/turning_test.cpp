@@ -1,70 +1,70 @@
-#include "game_fixture.h"
 #include <algorithm>
-#include <set>
+#include <cstdlib>
+
+#include "game_fixture.h"
 
 namespace gyrock::testing {
 namespace {
 
 using BoardTurning = GameTest;
 
-std::vector<std::int32_t> walk(Game& game, std::int32_t target, int steps) {
-    game.targetangle = target;
-    game.turncount = 1000000;
-    std::vector<std::int32_t> angles;
-    for (int k = 0; k < steps; ++k) {
-        game.turnBoard();
-        angles.push_back(game.angle);
+TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
+    struct Case {
+        std::int32_t from, target;
+        std::vector<std::int32_t> angles;
+        std::int32_t targetAfter;
+    };
+    const Case cases[] = {
+        {0, 11, {2, 4, 6, 8, 10, 10, 10}, 11},  // an odd target leaves the angle one below
+        {0, -11, {-2, -4, -6, -8, -10, -12, -12, -12}, -11},
+        {300, 0, {298, 296}, 0},  // back upright numerically, not the short way round
+        {354, 400, {356, 358, 0}, 0},
+        {-356, -360, {-358, -360, -360, -360}, -360},
+        {-360, -361, {0}, 0},
+    };
+    for (const Case& c : cases) {
+        game.angle = c.from;
+        game.targetangle = c.target;
+        game.turncount = 1000000;
+        std::vector<std::int32_t> angles;
+        for (std::size_t k = 0; k < c.angles.size(); ++k) {
+            game.turnBoard();
+            angles.push_back(game.angle);
+        }
+        EXPECT_EQ(angles, c.angles) << c.from << " to " << c.target;
+        EXPECT_EQ(game.targetangle, c.targetAfter) << c.from << " to " << c.target;
     }
-    return angles;
 }
 
-TEST_F(BoardTurning, OddTargetsLeaveTheAngleEvenOneBelow) {
-    EXPECT_EQ(walk(game, 11, 7), (std::vector<std::int32_t>{2, 4, 6, 8, 10, 10, 10}));
-    game.angle = 0;
-    EXPECT_EQ(walk(game, -11, 8), (std::vector<std::int32_t>{-2, -4, -6, -8, -10, -12, -12, -12}));
-}
-
-TEST_F(BoardTurning, WrapIsLopsided) {
-    game.angle = 354;
-    EXPECT_EQ(walk(game, 400, 3), (std::vector<std::int32_t>{356, 358, 0}));
-    EXPECT_EQ(game.targetangle, 0);
-    game.angle = -356;
-    EXPECT_EQ(walk(game, -360, 4), (std::vector<std::int32_t>{-358, -360, -360, -360}));
-    EXPECT_EQ(game.targetangle, -360);
-    EXPECT_EQ(walk(game, -361, 1), (std::vector<std::int32_t>{0}));
-    EXPECT_EQ(game.targetangle, 0);
-}
-
-TEST_F(BoardTurning, BackToUprightGoesNumericallyTowardsZero) {
-    game.angle = 300;
-    const auto angles = walk(game, 0, 2);
-    EXPECT_EQ(angles, (std::vector<std::int32_t>{298, 296}));
-}
-
-TEST_F(BoardTurning, NewTargetsComeWhenTheCountRunsOut) {
-    game.angle = 0;
-    game.targetangle = 0;
+TEST_F(BoardTurning, EachNewTargetTurnsTenToEightyNineDegreesEitherWayOrGoesBackUpright) {
     game.turncount = 1;
     game.turnBoard();
     EXPECT_GE(game.turncount, 100);
     EXPECT_LE(game.turncount, 199);
-    const std::int32_t t = game.targetangle;
-    EXPECT_TRUE(t == 0 || (t >= 10 && t <= 89) || (t <= -10 && t >= -89)) << t;
-    // Targets are relative to the old target, so they add up.
-    std::set<std::int32_t> targets;
-    for (int k = 0; k < 300; ++k) {
+    int ups = 0, downs = 0, upright = 0, smallest = 360, largest = 0;
+    for (int k = 0; k < 3000; ++k) {
+        const std::int32_t before = game.targetangle;
         game.turncount = 1;
         game.turnBoard();
-        targets.insert(game.targetangle);
+        const std::int32_t step = game.targetangle - before;
+        if (game.targetangle == 0) {
+            ++upright;
+        } else {
+            (step > 0 ? ups : downs) += 1;
+            smallest = std::min(smallest, std::abs(step));
+            largest = std::max(largest, std::abs(step));
+        }
         EXPECT_EQ(game.angle % 2, 0);
     }
-    EXPECT_GT(targets.size(), 20u);
-    EXPECT_TRUE(targets.count(0));
-    EXPECT_TRUE(std::any_of(targets.begin(), targets.end(), [](int a) { return a > 90; }));
+    // A third each, give or take; the steps cover the whole range and no more.
+    for (int n : {ups, downs, upright}) EXPECT_NEAR(n, 1000, 150) << ups << " " << downs << " " << upright;
+    EXPECT_EQ(smallest, 10);
+    EXPECT_EQ(largest, 89);
 }
 
 TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
-    for (auto [from, passes] : {std::pair{0, 1}, std::pair{-120, 60}, std::pair{358, 179}}) {
+    // 5 is never produced by the game, but must not oscillate.
+    for (auto [from, passes] : {std::pair{0, 1}, std::pair{-120, 60}, std::pair{358, 179}, std::pair{5, 3}}) {
         game.angle = from;
         host.calls.clear();
         const auto t = host.now;
@@ -73,9 +73,6 @@ TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
         EXPECT_EQ(host.count("drawBoard"), passes) << from;
         EXPECT_EQ(host.now - t, 25u * static_cast<Tick>(passes));
     }
-    game.angle = 5;  // never produced by the game, but must not oscillate
-    game.turnBack();
-    EXPECT_EQ(game.angle, 0);
 }
 
 }  // namespace

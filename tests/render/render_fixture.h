@@ -7,7 +7,7 @@
 #include <QImage>
 
 #include "engine/game.h"
-#include "engine/null_host.h"
+#include "tests/support/null_host.h"
 #include "render/board_renderer.h"
 
 namespace gyrock::render::testing {

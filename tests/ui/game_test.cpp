@@ -1,4 +1,7 @@
 // Playing: NEW GAME, the pause key, the panels, RESTART and the end of a game.
+#include <QElapsedTimer>
+#include <QTest>
+
 #include "halloffame/scores_window.h"
 #include "window_fixture.h"
 
@@ -6,245 +9,161 @@ namespace gyrock::ui::testing {
 namespace {
 
 using NewGame = WindowTest;
+using Stakko = WindowTest;
 using PauseKey = WindowTest;
 using Panels = WindowTest;
 using Restart = WindowTest;
 using GameOver = WindowTest;
 
-TEST_F(NewGame, CountersStartAtLevelOneScoreZeroLinesZero) {
+const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), QStringLiteral("gyrock"),
+                         QMessageBox::NoIcon, QMessageBox::Ok};
+
+TEST_F(NewGame, ShowsFreshCountersHidesTheGameModeFrameAndEnablesRestart) {
     startPausedGame();
     EXPECT_EQ(f().Label1->text(), QStringLiteral("Level : 1"));
     EXPECT_EQ(f().Label2->text(), QStringLiteral("Score : 0"));
     EXPECT_EQ(f().Label4->text(), QStringLiteral("Lines : 0"));
-    EXPECT_EQ(game().level, 1);
-    EXPECT_EQ(game().score, 0);
-    EXPECT_EQ(game().lines, 0);
-}
-
-TEST_F(NewGame, HidesGameModeFrameAndEnablesRestart) {
-    startPausedGame();
     EXPECT_FALSE(f().frameng->isVisible());
     EXPECT_TRUE(f().cmdrestart->isEnabled());
     EXPECT_FALSE(f().gover->isVisible());
-    EXPECT_EQ(game().gameover, kFalse);
 }
 
-TEST_F(NewGame, SelectingStakkoTellsThePlayerOff) {
+TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
+    // As the player does it (the option button takes the focus, then the click),
+    // and with the focus left on Gyrock, where the window hands it back once the
+    // message closes: that is no choice of the player's.
+    for (auto [focused, reason] : {std::pair{f().opt_stakko, Qt::MouseFocusReason},
+                                   std::pair{f().opt_gyrock, Qt::OtherFocusReason}}) {
+        f().opt_gyrock->setChecked(true);
+        auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
+        focused->setFocus(reason);
+        f().opt_stakko->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(answerer->seen, std::vector{kStakkoBox});
+        EXPECT_TRUE(f().opt_stakko->isChecked());
+        EXPECT_FALSE(f().opt_gyrock->isChecked());
+    }
+}
+
+TEST_F(Stakko, TheBoardIsDrawnUpright) {
     auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
-    // As the player does it: the option button takes the focus, then the click.
     f().opt_stakko->setFocus(Qt::MouseFocusReason);
     f().opt_stakko->click();
     ASSERT_EQ(answerer->seen.size(), 1u);
-    EXPECT_EQ(answerer->seen[0].text, QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."));
-    EXPECT_EQ(answerer->seen[0].title, QStringLiteral("gyrock"));
-    EXPECT_EQ(answerer->seen[0].icon, QMessageBox::NoIcon);
-    EXPECT_EQ(answerer->seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_TRUE(f().opt_stakko->isChecked());
-    EXPECT_FALSE(f().opt_gyrock->isChecked());
-}
-
-TEST_F(NewGame, WindowRegainingFocusAfterTheStakkoMessageKeepsStakko) {
-    auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
-    // The focus stays on Gyrock (as after start-up); when the message box
-    // closes, the window hands it back there, which is no choice of the player's.
-    f().opt_gyrock->setFocus(Qt::OtherFocusReason);
-    f().opt_stakko->click();
-    ASSERT_EQ(answerer->seen.size(), 1u);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(f().opt_stakko->isChecked());
-    EXPECT_FALSE(f().opt_gyrock->isChecked());
-}
-
-TEST_F(NewGame, StakkoBoardDrawsTheWallUpright) {
-    auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
-    // As the player does it: the option button takes the focus, then the click.
-    f().opt_stakko->setFocus(Qt::MouseFocusReason);
-    f().opt_stakko->click();
-    ASSERT_EQ(answerer->seen.size(), 1u);
-    ASSERT_TRUE(f().opt_stakko->isChecked());
-    startPausedGame();
+    // The layer is made from what the window shows, so it is taken afresh.
+    auto wallDrawn = [&] { return w().drawingLayer().pixelColor(128, 48).alpha() > 0; };
+    QElapsedTimer since;
+    since.start();
+    QTimer poll;  // pauses once the board is on the layer, or after a deadline
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if ((wallDrawn() || since.hasExpired(10000)) && game().paused == kFalse) QTest::keyClick(&w(), 'p');
+    });
+    poll.start(10);
+    w().Cmdstart_Click();
     EXPECT_TRUE(f().opt_stakko->isChecked());
     EXPECT_EQ(game().angle, 0);
-    const QImage& layer = w().drawingLayer();
-    EXPECT_GT(layer.pixelColor(128, 48).alpha(), 0);
-    EXPECT_EQ(layer.pixelColor(100, 48).alpha(), 0);
+    EXPECT_TRUE(wallDrawn());
+    EXPECT_EQ(w().drawingLayer().pixelColor(100, 48).alpha(), 0);
 }
 
-TEST_F(PauseKey, LowerCasePPausesAndShowsPaused) {
+TEST_F(PauseKey, TypedPPausesAndResumesOnlyDuringAGame) {
+    QTest::keyClick(&w(), 'p');
+    EXPECT_EQ(game().paused, kFalse);
+    EXPECT_FALSE(f().labelp->isVisible());
     startPausedGame();
     EXPECT_EQ(game().paused, kTrue);
     EXPECT_TRUE(f().labelp->isVisible());
-}
-
-TEST_F(PauseKey, UpperCasePResumesAPausedGame) {
-    startPausedGame();
     Flag pausedWhileRunning = kTrue;
     bool labelShownWhileRunning = true;
     soon(100, [&] {
         pausedWhileRunning = game().paused;
         labelShownWhileRunning = f().labelp->isVisible();
-        game().keyPress('p');
+        QTest::keyClick(&w(), 'p');
     });
-    game().keyPress('P');
+    QTest::keyClick(&w(), 'P');  // resumes; returns once paused again
     EXPECT_EQ(pausedWhileRunning, kFalse);
     EXPECT_FALSE(labelShownWhileRunning);
     EXPECT_EQ(game().paused, kTrue);
-}
-
-TEST_F(PauseKey, OtherLettersNeitherPauseNorResume) {
-    Flag afterOtherKeys = kTrue;
-    soon(100, [&] {
-        game().keyPress('a');
-        game().keyPress('q');
-        game().keyPress(' ');
-        afterOtherKeys = game().paused;
-        game().keyPress('p');
-    });
-    w().Cmdstart_Click();
-    EXPECT_EQ(afterOtherKeys, kFalse);
-    ASSERT_EQ(game().paused, kTrue);
-    game().keyPress('x');
-    game().keyPress('o');
-    EXPECT_EQ(game().paused, kTrue);
     EXPECT_TRUE(f().labelp->isVisible());
 }
 
-TEST_F(PauseKey, DoesNothingBeforeAGame) {
-    w().Form_KeyPress('p');
-    EXPECT_EQ(game().paused, kFalse);
-    EXPECT_FALSE(f().labelp->isVisible());
-    w().Form_KeyPress('P');
-    EXPECT_EQ(game().paused, kFalse);
-    EXPECT_FALSE(f().labelp->isVisible());
-}
+TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
+    struct Case {
+        void (MainWindow::*open)();
+        void (MainWindow::*close)();
+        QWidget* panel;
+        bool inGame, remainPaused;
+    };
+    const Case cases[] = {
+        {&MainWindow::Command1_Click, &MainWindow::Command4_Click, f().opts, false, false},
+        {&MainWindow::Command3_Click, &MainWindow::Command6_Click, f().framehelp, false, false},
+        {&MainWindow::Command1_Click, &MainWindow::Command4_Click, f().opts, true, true},
+        {&MainWindow::Command1_Click, &MainWindow::Command4_Click, f().opts, true, false},
+        {&MainWindow::Command3_Click, &MainWindow::Command6_Click, f().framehelp, true, false},
+    };
+    int row = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(row++);
+        if (c.inGame) {
+            game().paused = kFalse;  // as once the last row's game has ended
+            soon(100, [&] { (w().*c.open)(); });
+            w().Cmdstart_Click();  // returns once the panel has paused the game
+        } else {
+            (w().*c.open)();
+        }
+        EXPECT_TRUE(c.panel->isVisible());
+        EXPECT_FALSE(f().frameng->isEnabled());
+        EXPECT_EQ(game().paused != kFalse, c.inGame);
+        EXPECT_EQ(f().labelp->isVisible(), c.inGame);
 
-TEST_F(Panels, OptionsDuringAGamePausesAndDisablesGameModeFrame) {
-    soon(100, [this] { w().Command1_Click(); });
-    w().Cmdstart_Click();
-    EXPECT_EQ(game().paused, kTrue);
-    EXPECT_TRUE(f().labelp->isVisible());
-    EXPECT_TRUE(f().opts->isVisible());
-    EXPECT_FALSE(f().frameng->isEnabled());
-}
-
-TEST_F(Panels, OkWithRemainPausedTickedStaysPaused) {
-    soon(100, [this] { w().Command1_Click(); });
-    w().Cmdstart_Click();
-    ASSERT_TRUE(f().opt_remainp->isChecked());
-    w().Command4_Click();
-    EXPECT_FALSE(f().opts->isVisible());
-    EXPECT_TRUE(f().frameng->isEnabled());
-    EXPECT_EQ(game().paused, kTrue);
-    EXPECT_TRUE(f().labelp->isVisible());
-}
-
-TEST_F(Panels, OkResumesOnlyWhenRemainPausedIsClear) {
-    soon(100, [this] { w().Command1_Click(); });
-    w().Cmdstart_Click();
-    f().opt_remainp->setChecked(false);
-    Flag pausedWhileRunning = kTrue;
-    bool labelShownWhileRunning = true;
-    bool loopRan = false;
-    soon(100, [&] {
-        loopRan = true;
-        pausedWhileRunning = game().paused;
-        labelShownWhileRunning = f().labelp->isVisible();
-        game().keyPress('p');
-    });
-    w().Command4_Click();
-    EXPECT_TRUE(loopRan);
-    EXPECT_EQ(pausedWhileRunning, kFalse);
-    EXPECT_FALSE(labelShownWhileRunning);
-    EXPECT_FALSE(f().opts->isVisible());
-    EXPECT_TRUE(f().frameng->isEnabled());
-}
-
-TEST_F(Panels, HelpOkResumesWhenRemainPausedIsClear) {
-    soon(100, [this] { w().Command3_Click(); });
-    w().Cmdstart_Click();
-    EXPECT_TRUE(f().framehelp->isVisible());
-    EXPECT_EQ(game().paused, kTrue);
-    f().opt_remainp->setChecked(false);
-    Flag pausedWhileRunning = kTrue;
-    soon(100, [&] {
-        pausedWhileRunning = game().paused;
-        game().keyPress('p');
-    });
-    w().Command6_Click();
-    EXPECT_EQ(pausedWhileRunning, kFalse);
-    EXPECT_FALSE(f().framehelp->isVisible());
-}
-
-TEST_F(Panels, OpeningAndClosingWithoutAGameLeavesPausedHidden) {
-    w().Command1_Click();
-    EXPECT_TRUE(f().opts->isVisible());
-    EXPECT_FALSE(f().frameng->isEnabled());
-    EXPECT_FALSE(f().labelp->isVisible());
-    EXPECT_EQ(game().paused, kFalse);
-    w().Command4_Click();
-    EXPECT_FALSE(f().opts->isVisible());
-    EXPECT_TRUE(f().frameng->isEnabled());
-    EXPECT_FALSE(f().labelp->isVisible());
-
-    w().Command3_Click();
-    EXPECT_TRUE(f().framehelp->isVisible());
-    EXPECT_FALSE(f().labelp->isVisible());
-    w().Command6_Click();
-    EXPECT_FALSE(f().framehelp->isVisible());
-    EXPECT_FALSE(f().labelp->isVisible());
-    EXPECT_EQ(game().paused, kFalse);
-}
-
-TEST_F(Restart, NoToTheFirstQuestionLeavesThePausedGamePaused) {
-    startPausedGame();
-    game().score = 123;
-    auto answerer = answerBoxes(&w(), {QMessageBox::No});
-    w().cmdrestart_Click();
-    ASSERT_EQ(answerer->seen.size(), 1u);
-    EXPECT_EQ(answerer->seen[0].text, QStringLiteral("Are you sure you want to restart the game?"));
-    EXPECT_EQ(answerer->seen[0].title, QStringLiteral("gyrock"));
-    EXPECT_EQ(answerer->seen[0].icon, QMessageBox::NoIcon);
-    EXPECT_EQ(answerer->seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(game().paused, kTrue);
-    EXPECT_TRUE(f().labelp->isVisible());
-    EXPECT_EQ(game().score, 123);
-    EXPECT_TRUE(f().opt_gyrock->isChecked());
-}
-
-TEST_F(Restart, YesThenNoStartsANewStakkoGame) {
-    startPausedGame();
-    game().score = 123;
-    auto answerer = answerBoxes(&w(), {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok});
-    pauseOnceRunning();
-    w().cmdrestart_Click();
-    ASSERT_EQ(answerer->seen.size(), 3u);
-    EXPECT_EQ(answerer->seen[0].text, QStringLiteral("Are you sure you want to restart the game?"));
-    EXPECT_EQ(answerer->seen[1].text,
-              QStringLiteral("You want your board rotated, right? It's Gyrock, after all."));
-    EXPECT_EQ(answerer->seen[2].text, QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."));
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(answerer->seen[i].title, QStringLiteral("gyrock"));
-        EXPECT_EQ(answerer->seen[i].icon, QMessageBox::NoIcon);
-        EXPECT_EQ(answerer->seen[i].buttons, QMessageBox::Yes | QMessageBox::No);
+        f().opt_remainp->setChecked(c.remainPaused);
+        bool ranWithPausedHidden = false;
+        QTimer stop;  // pauses a resumed game; gone with this row
+        stop.setSingleShot(true);
+        QObject::connect(&stop, &QTimer::timeout, [&] {
+            ranWithPausedHidden = game().paused == kFalse && !f().labelp->isVisible();
+            game().keyPress('p');
+        });
+        stop.start(100);
+        (w().*c.close)();
+        EXPECT_EQ(ranWithPausedHidden, c.inGame && !c.remainPaused);
+        EXPECT_FALSE(c.panel->isVisible());
+        EXPECT_TRUE(f().frameng->isEnabled());
+        EXPECT_EQ(f().labelp->isVisible(), c.inGame);
     }
-    EXPECT_EQ(answerer->seen[2].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_TRUE(f().opt_stakko->isChecked());
-    EXPECT_EQ(game().score, 0);
-    EXPECT_EQ(f().Label2->text(), QStringLiteral("Score : 0"));
-    EXPECT_EQ(game().paused, kTrue);
-    EXPECT_FALSE(f().frameng->isVisible());
 }
 
-TEST_F(Restart, YesThenYesStartsANewGyrockGameWithoutTheStakkoMessage) {
-    startPausedGame();
-    game().score = 123;
-    auto answerer = answerBoxes(&w(), {QMessageBox::Yes, QMessageBox::Yes});
-    pauseOnceRunning();
-    w().cmdrestart_Click();
-    ASSERT_EQ(answerer->seen.size(), 2u);
-    EXPECT_TRUE(f().opt_gyrock->isChecked());
-    EXPECT_EQ(game().score, 0);
-    EXPECT_EQ(game().paused, kTrue);
+TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
+    using Button = QMessageBox::StandardButton;
+    const SeenBox sure{QStringLiteral("Are you sure you want to restart the game?"), QStringLiteral("gyrock"),
+                       QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No};
+    SeenBox rotated = sure;
+    rotated.text = QStringLiteral("You want your board rotated, right? It's Gyrock, after all.");
+    struct Case {
+        std::vector<Button> answers;
+        std::vector<SeenBox> boxes;
+        bool restarts, stakko;
+    };
+    const Case cases[] = {
+        {{QMessageBox::No}, {sure}, false, false},
+        {{QMessageBox::Yes, QMessageBox::Yes}, {sure, rotated}, true, false},
+        {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}, {sure, rotated, kStakkoBox}, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answers.size());
+        startPausedGame();
+        game().score = 123;
+        auto answerer = answerBoxes(&w(), c.answers);
+        if (c.restarts) pauseOnceRunning();
+        w().cmdrestart_Click();
+        EXPECT_EQ(answerer->seen, c.boxes);
+        EXPECT_EQ(f().opt_stakko->isChecked(), c.stakko);
+        EXPECT_EQ(game().score, c.restarts ? 0 : 123);
+        EXPECT_EQ(f().Label2->text(), QStringLiteral("Score : 0"));
+        EXPECT_EQ(game().paused, kTrue);
+        EXPECT_TRUE(f().labelp->isVisible());
+        EXPECT_FALSE(f().frameng->isVisible());
+    }
 }
 
 TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
@@ -265,18 +184,6 @@ TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
     EXPECT_EQ(game().angle, 0);
     ASSERT_NE(w().hallOfFameWindow(), nullptr);
     EXPECT_FALSE(w().hallOfFameWindow()->isVisible());
-}
-
-TEST_F(GameOver, PauseKeyDoesNothingAfterTheGameEnds) {
-    startPausedGame();
-    for (int column = 9; column <= 10; ++column) {
-        for (int row = 6; row <= 29; ++row) game().board(column, row) = 1;
-    }
-    game().keyPress('p');
-    ASSERT_EQ(game().gameover, kTrue);
-    const Flag before = game().paused;
-    game().keyPress('p');
-    EXPECT_EQ(game().paused, before);
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-// The main window as it first appears: caption, size, controls and options.
-#include <QLabel>
-
+// The main window as it first appears, and a start without sound.
 #include "engine/game.h"
 #include "tests/support/captions_fit.h"
 #include "ui/endgame_window.h"
@@ -12,72 +10,16 @@ namespace {
 
 using StartUp = WindowTest;
 
-TEST_F(StartUp, CaptionNamesTheGameAndItsAuthor) {
-    EXPECT_EQ(w().windowTitle(), QStringLiteral("GYROCK v1.00 by Kzoltner"));
-}
-
-TEST_F(StartUp, WindowHasAFixedSizeOf625By482) {
-    EXPECT_EQ(w().size(), QSize(625, 482));
-    EXPECT_EQ(w().minimumSize(), QSize(625, 482));
-    EXPECT_EQ(w().maximumSize(), QSize(625, 482));
-}
-
-TEST_F(StartUp, NewGameButtonSitsInsideTheGameModeFrame) {
-    EXPECT_EQ(f().Cmdstart->text(), QStringLiteral("NEW GAME"));
-    EXPECT_EQ(f().Cmdstart->geometry(), QRect(32, 56, 105, 49));
-    EXPECT_EQ(f().Cmdstart->parentWidget(), f().frameng);
-    EXPECT_EQ(f().frameng->geometry(), QRect(152, 192, 177, 121));
-    EXPECT_TRUE(f().frameng->isVisible());
-    EXPECT_TRUE(f().frameng->isEnabled());
-    EXPECT_TRUE(f().Cmdstart->isVisible());
-}
-
-TEST_F(StartUp, RestartIsDisabledBeforeAnyGame) { EXPECT_FALSE(f().cmdrestart->isEnabled()); }
-
-TEST_F(StartUp, PanelsPauseAndGameOverLabelsAreHidden) {
-    EXPECT_FALSE(f().opts->isVisible());
-    EXPECT_FALSE(f().framehelp->isVisible());
-    EXPECT_FALSE(f().labelp->isVisible());
-    EXPECT_FALSE(f().gover->isVisible());
-}
-
-TEST_F(StartUp, GyrockModeIsSelectedAndStakkoIsNot) {
-    EXPECT_TRUE(f().opt_gyrock->isChecked());
-    EXPECT_FALSE(f().opt_stakko->isChecked());
-}
-
-TEST_F(StartUp, WithoutPreferencesMusicAndRemainPausedAreOnAntiAliasAndMonoOff) {
-    EXPECT_TRUE(f().opt_mus->isChecked());
-    EXPECT_TRUE(f().opt_remainp->isChecked());
-    EXPECT_FALSE(f().opt_aa->isChecked());
-    EXPECT_FALSE(f().opt_color->isChecked());
-}
-
-TEST_F(StartUp, HelpPanelHoldsAllEighteenLabels) {
-    const char* texts[] = {"Game Keys :",
-                           "Left/Right Arrow : Move left/right",
-                           "Up key : Rotate",
-                           "Down Key : Accelerate",
-                           "P : Pause game",
-                           "Levels:",
-                           "Each level requires 15 lines.",
-                           "Each level increases game speed.",
-                           "Score adjustment :",
-                           "1 line : +Level*1",
-                           "2 lines : + Level*2",
-                           "3 lines : +Level*3",
-                           "4 lines : +Level*4",
-                           "Other stuff :",
-                           "Anti-aliasing is *very* slow. Turn it off if",
-                           "your keyboard responds slowly. It's also",
-                           "useless if you're playing the simple",
-                           "\"Stakko\" mode."};
-    for (int i = 0; i < 18; ++i) {
-        const QString name = QStringLiteral("Label%1").arg(i + 5);
-        auto* label = f().framehelp->findChild<QLabel*>(name);
-        ASSERT_NE(label, nullptr) << name.toStdString();
-        EXPECT_EQ(label->text(), QString::fromUtf8(texts[i])) << name.toStdString();
-    }
+TEST_F(StartUp, ShowsOnlyTheGameModeFrameWithGyrockMusicAndRemainPausedTicked) {
+    const std::pair<QWidget*, bool> shown[] = {
+        {f().frameng, true}, {f().Cmdstart, true}, {f().opts, false},
+        {f().framehelp, false}, {f().labelp, false}, {f().gover, false}};
+    for (auto [widget, visible] : shown) EXPECT_EQ(widget->isVisible(), visible) << widget->objectName().toStdString();
+    EXPECT_FALSE(f().cmdrestart->isEnabled());
+    const std::pair<QAbstractButton*, bool> ticked[] = {
+        {f().opt_gyrock, true}, {f().opt_stakko, false}, {f().opt_mus, true},
+        {f().opt_remainp, true}, {f().opt_aa, false}, {f().opt_color, false}};
+    for (auto [box, on] : ticked) EXPECT_EQ(box->isChecked(), on) << box->objectName().toStdString();
 }
 
 TEST_F(StartUp, DefaultsTurnMusicOnAntiAliasOffMonoOffRemainPausedOn) {
@@ -105,6 +47,18 @@ TEST_F(StartUp, EveryCaptionFitsItsControl) {
         endgame.setText(QString::fromUtf8(text));
         for (const std::string& clipped : gyrock::testing::clippedCaptions(&endgame)) ADD_FAILURE() << clipped;
     }
+}
+
+TEST(StartUpWithoutSound, TellsThePlayerWhyAndGoesNoFurther) {
+    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no_such_driver");
+    MainWindow window(std::filesystem::temp_directory_path() / "gyrock_ui_no_sound");
+    auto answerer = answerBoxes(&window, {QMessageBox::Ok});
+    EXPECT_FALSE(window.Form_Load());
+    qputenv("SDL_AUDIODRIVER", driver);
+    const SeenBox shown{QStringLiteral("Can't initialize digital sound system\r\n(error code: 1)"),
+                        QStringLiteral("Error"), QMessageBox::Warning, QMessageBox::Ok};
+    EXPECT_EQ(answerer->seen, std::vector{shown});
 }
 
 }  // namespace

@@ -6,11 +6,12 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,13 +26,18 @@ struct SeenBox {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    bool operator==(const SeenBox&) const = default;
 };
+
+inline void PrintTo(const SeenBox& box, std::ostream* out) {
+    *out << '"' << box.title.toStdString() << "\": \"" << box.text.toStdString() << "\" icon " << box.icon
+         << " buttons " << box.buttons.toInt();
+}
 
 // Answers the next modal message boxes in order, recording each one.
 struct BoxAnswerer {
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<SeenBox> seen;
-    std::function<void()> whenDone;
 };
 
 inline void pollBoxes(QObject* context, std::shared_ptr<BoxAnswerer> answerer) {
@@ -43,16 +49,12 @@ inline void pollBoxes(QObject* context, std::shared_ptr<BoxAnswerer> answerer) {
             answerer->answers.pop_front();
             if (QAbstractButton* button = box->button(answer)) button->click();
         }
-        if (answerer->answers.empty()) {
-            if (answerer->whenDone) answerer->whenDone();
-            return;
-        }
-        pollBoxes(context, answerer);
+        if (!answerer->answers.empty()) pollBoxes(context, answerer);
     });
 }
 
 inline std::shared_ptr<BoxAnswerer> answerBoxes(QObject* context,
-                                                std::initializer_list<QMessageBox::StandardButton> answers) {
+                                                const std::vector<QMessageBox::StandardButton>& answers) {
     auto answerer = std::make_shared<BoxAnswerer>();
     answerer->answers.assign(answers.begin(), answers.end());
     pollBoxes(context, answerer);
@@ -86,9 +88,11 @@ protected:
     // Runs action from the loop once it has been running for ms.
     void soon(int ms, std::function<void()> action) { QTimer::singleShot(ms, window_.get(), std::move(action)); }
 
-    // Starts a new game and returns once the pause key has stopped its loop.
+    // Starts a new game, as once the last one has ended, and returns once a
+    // typed p has stopped its loop.
     void startPausedGame() {
-        soon(100, [this] { game().keyPress('p'); });
+        game().paused = kFalse;
+        soon(100, [this] { QTest::keyClick(window_.get(), 'p'); });
         w().Cmdstart_Click();
     }
 

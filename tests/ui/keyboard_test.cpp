@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
+// The keyboard as the player uses it: real key events sent to the focused
+// control, auto-repeat, and the window losing the focus.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <vector>
+
+#include "ui/keyboard.h"
+
+namespace gyrock::ui::testing {
+namespace {
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    QWidget window;
+    QLineEdit* control = new QLineEdit(QStringLiteral("ab"), &window);
+    std::vector<int> typed;
+    Keyboard* keyboard = new Keyboard(&window, [this](int c) { typed.push_back(c); });
+
+    // As the system delivers it: to the focused control, then on to its parents.
+    void key(bool press, Qt::Key code, const QString& text = {}, bool repeat = false,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::simulateEvent(control, press, code, modifiers, text, repeat);
+    }
+    std::vector<bool> held() const {
+        return {keyboard->held(Arrow::Left), keyboard->held(Arrow::Right), keyboard->held(Arrow::Up),
+                keyboard->held(Arrow::Down)};
+    }
+};
+
+TEST_F(KeyboardTest, AnArrowIsHeldFromPressToReleaseWhateverItsRepeats) {
+    const std::pair<Qt::Key, Arrow> arrows[] = {
+        {Qt::Key_Left, Arrow::Left}, {Qt::Key_Right, Arrow::Right}, {Qt::Key_Up, Arrow::Up}, {Qt::Key_Down, Arrow::Down}};
+    control->setCursorPosition(1);
+    for (auto [code, arrow] : arrows) {
+        std::vector<bool> only(4, false);
+        only[static_cast<int>(arrow)] = true;
+        key(true, code);
+        EXPECT_EQ(held(), only) << code;
+        for (int k = 0; k < 3; ++k) {  // auto-repeat: a release and a press each time
+            key(false, code, {}, true);
+            EXPECT_EQ(held(), only) << code;
+            key(true, code, {}, true);
+        }
+        key(false, code);
+        EXPECT_EQ(held(), std::vector<bool>(4, false)) << code;
+    }
+    // The arrows steer the piece only: the control never saw them.
+    EXPECT_EQ(control->cursorPosition(), 1);
+}
+
+TEST_F(KeyboardTest, LosingTheFocusForgetsTheHeldArrows) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    key(true, Qt::Key_Left);
+    key(true, Qt::Key_Down);
+    ASSERT_TRUE(keyboard->held(Arrow::Left));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(held(), std::vector<bool>(4, false));
+    // Another program taking the keyboard does the same.
+    key(true, Qt::Key_Up);
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(held(), std::vector<bool>(4, false));
+}
+
+TEST_F(KeyboardTest, OnlyAPressedPauseKeyReachesTheGameAndOnlyOnce) {
+    struct Case {
+        Qt::Key code;
+        QString text;
+        Qt::KeyboardModifiers modifiers;
+        bool repeat;
+        std::vector<int> typed;
+        QString controlText;  // what the control holds afterwards
+    };
+    const Case cases[] = {
+        {Qt::Key_P, "p", Qt::NoModifier, false, {'p'}, "ab"},
+        {Qt::Key_P, "P", Qt::ShiftModifier, false, {'P'}, "ab"},
+        {Qt::Key_P, "p", Qt::NoModifier, true, {}, "abp"},
+        {Qt::Key_O, "o", Qt::NoModifier, false, {}, "abo"},
+        {Qt::Key_Space, " ", Qt::NoModifier, false, {}, "ab "},
+    };
+    for (const Case& c : cases) {
+        typed.clear();
+        control->setText(QStringLiteral("ab"));
+        key(true, c.code, c.text, c.repeat, c.modifiers);
+        key(false, c.code, c.text, c.repeat, c.modifiers);
+        EXPECT_EQ(typed, c.typed) << c.text.toStdString() << c.repeat;
+        EXPECT_EQ(control->text(), c.controlText) << c.text.toStdString() << c.repeat;
+    }
+}
+
+TEST_F(KeyboardTest, KeysOfOtherWindowsAreNotTheGames) {
+    QLineEdit other;
+    QTest::simulateEvent(&other, true, Qt::Key_Left, Qt::NoModifier, {}, false);
+    QTest::simulateEvent(&other, true, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"), false);
+    EXPECT_EQ(held(), std::vector<bool>(4, false));
+    EXPECT_TRUE(typed.empty());
+    EXPECT_EQ(other.text(), QStringLiteral("p"));
+}
+
+}  // namespace
+}  // namespace gyrock::ui::testing
