@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 
 namespace gyrock::audio {
 namespace {
@@ -45,6 +46,15 @@ bool fail(AudioError code) {
 bool failWithLibraryText(AudioError code, const char* what) {
     std::fprintf(stderr, "gyrock audio: %s (%s): %s\n", what, errorName(code), SDL_GetError());
     return fail(code);
+}
+
+// A music file that cannot be played is told once per run, not once per
+// game started: the game just plays in silence.
+void warnOnce(const std::string& path, const char* what) {
+    static std::set<std::string> told;
+    if (told.insert(path).second) {
+        std::fprintf(stderr, "gyrock audio: %s %s; the game plays in silence\n", what, path.c_str());
+    }
 }
 
 // The handle of a failed open.
@@ -107,6 +117,9 @@ bool init(int frequency) {
         return fail(AudioError::DeviceOpenFailed);
     }
 
+    // The program ends on SIGINT and SIGTERM itself, saving first; SDL's own
+    // handlers would swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return failWithLibraryText(AudioError::NoDriver, "no sound driver");
     }
@@ -131,17 +144,17 @@ std::int32_t openMusic(const std::string& path) {
 
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored)) {
-        std::fprintf(stderr, "gyrock audio: no music file at %s\n", path.c_str());
+        warnOnce(path, "no music file at");
         return noStream(AudioError::FileNotFound);
     }
     if (!isReadableFile(path)) {
-        std::fprintf(stderr, "gyrock audio: cannot read %s\n", path.c_str());
+        warnOnce(path, "cannot read");
         return noStream(AudioError::FileNotReadable);
     }
     Mix_Music* music = Mix_LoadMUS(path.c_str());
     if (music == nullptr) {
-        failWithLibraryText(AudioError::FileNotDecodable, path.c_str());
-        return 0;
+        warnOnce(path, (std::string("cannot decode (") + Mix_GetError() + ")").c_str());
+        return noStream(AudioError::FileNotDecodable);
     }
     std::int32_t handle = s.nextHandle++;
     s.streams.emplace(handle, music);

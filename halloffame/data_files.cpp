@@ -16,6 +16,9 @@ namespace {
 // anything of the file may not have been taken.
 template <typename Value, typename Parse>
 bool loadFile(const fs::path& file, Value& value, FileState& state, Parse parse) {
+    // Nothing runs a save yet: a temporary beside the file is one a killed
+    // save left behind.
+    removeLeftoverTemporaries(file);
     const FileRead read = readBounded(file);
     state = FileState{};
     if (read.status == FileRead::Status::Missing) {

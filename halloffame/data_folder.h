@@ -2,15 +2,38 @@
 // The folder that holds scores.txt and prefs.txt.
 
 #include <filesystem>
+#include <optional>
 
+#include <QString>
 #include <QStringList>
 
 namespace gyrock {
 
-// `--data-dir DIR` (or `--data-dir=DIR`) wins, created if missing; else the
-// program's own folder when it is writable (a build tree, a portable copy);
-// else the per-user application data folder, created if missing.
-// Needs a QCoreApplication; pass it QCoreApplication::arguments().
+// Beside the program, this file marks a build tree or a portable copy: those
+// keep the player's files in their own folder. An installed copy has none.
+inline constexpr const char* portableMarkerName = "gyrock.portable";
+
+// `requested` (from --data-dir) wins when not empty, created if missing; an
+// empty optional and *error say why it cannot be used (not a folder, cannot
+// be made). Without it: defaultDataFolder for this program and user.
+// Needs a QCoreApplication.
+std::optional<std::filesystem::path> chooseDataFolder(const QString& requested, QString* error);
+
+// The program's own folder when it carries the marker and can be written;
+// otherwise the per-user folder, created if missing, into which a player's
+// files found beside the program are carried over when it has none yet.
+std::filesystem::path defaultDataFolder(const QString& programFolder, const QString& perUserFolder);
+
+// Copies each of scores.txt and prefs.txt from `from` that `to` lacks, each
+// written whole or not at all; the originals stay. Returns the names copied.
+QStringList carryOverPlayerFiles(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// The --data-dir DIR (or --data-dir=DIR) of the arguments, empty when none.
+QString requestedDataFolder(const QStringList& arguments);
+
+// The folder for these arguments as chooseDataFolder picks it; an unusable
+// --data-dir falls back to the default one. Kept for callers that do not
+// report the error themselves.
 std::filesystem::path dataFolder(const QStringList& arguments);
 
 }  // namespace gyrock

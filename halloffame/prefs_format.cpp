@@ -16,7 +16,7 @@ PrefsParse parsePrefs(std::string_view bytes, bool truncated) {
     for (std::int16_t* value : lines) {
         const auto field = reader.next();
         const auto number = field && !field->quoted ? parseInt32(field->text) : std::nullopt;
-        if (number && (*number == 0 || *number == 1)) {
+        if (number && *number >= checkClear && *number <= checkGreyed) {
             *value = static_cast<std::int16_t>(*number);
         } else {
             result.damaged = true;

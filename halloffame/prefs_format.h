@@ -8,6 +8,12 @@
 
 namespace gyrock {
 
+// A check box's three values.
+inline constexpr std::int16_t checkClear = 0;
+inline constexpr std::int16_t checkTicked = 1;
+// Shown partly checked, and taken as not ticked.
+inline constexpr std::int16_t checkGreyed = 2;
+
 // The values the window is designed with (and "Defaults" sets).
 struct Prefs {
     std::int16_t opt_mus = 1;
@@ -23,9 +29,8 @@ struct PrefsParse {
     bool damaged = false;
 };
 
-// Each line that holds 0 or 1 is taken; a missing line or any other value
-// (including 2, the grayed state our two-state boxes never show) gives the
-// design value for that line and marks the file damaged.
+// Each line that holds 0, 1 or 2 is taken; a missing line or any other value
+// gives the design value for that line and marks the file damaged.
 PrefsParse parsePrefs(std::string_view bytes, bool truncated = false);
 
 std::string formatPrefs(const Prefs& prefs);

@@ -1,7 +1,9 @@
 #include "halloffame/safe_file.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -104,10 +106,49 @@ FileRead readBounded(const fs::path& file, std::size_t limit) {
     return result;
 }
 
+namespace {
+
+fs::path temporaryFor(const fs::path& file, long pid) {
+    fs::path temp = file;
+    temp += ".tmp" + std::to_string(pid);
+    return temp;
+}
+
+// The process id in name, when name is file's name followed by .tmp and digits.
+std::optional<long> temporaryOwner(const std::string& name, const std::string& prefix) {
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    long pid = 0;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9' || pid > 100000000) return std::nullopt;
+        pid = pid * 10 + (name[i] - '0');
+    }
+    return pid;
+}
+
+bool stillRunning(long pid) {
+    if (pid <= 0 || pid == ::getpid()) return false;
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
+
+int removeLeftoverTemporaries(const fs::path& file) {
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const std::string prefix = file.filename().string() + ".tmp";
+    int removed = 0;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const auto pid = temporaryOwner(it->path().filename().string(), prefix);
+        if (!pid || stillRunning(*pid)) continue;
+        std::error_code ignored;
+        if (it->is_regular_file(ignored) && fs::remove(it->path(), ignored)) ++removed;
+    }
+    return removed;
+}
+
 bool writeAtomically(const fs::path& file, std::string_view bytes) {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    fs::path temp = file;
-    temp += ".tmp" + std::to_string(::getpid());
+    const fs::path temp = temporaryFor(file, ::getpid());
     Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (fd.get() < 0) return false;
     const bool written = writeAll(fd.get(), bytes) && ::fsync(fd.get()) == 0;

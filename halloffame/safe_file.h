@@ -25,6 +25,11 @@ FileRead readBounded(const std::filesystem::path& file, std::size_t limit = maxD
 // over `file`: a crash leaves the old file or the new one, never a torn one.
 bool writeAtomically(const std::filesystem::path& file, std::string_view bytes);
 
+// Removes the temporaries (file.tmpPID) that a save killed before its rename
+// left beside `file`: those of processes that no longer run, and any of this
+// process's own id. Returns how many were removed.
+int removeLeftoverTemporaries(const std::filesystem::path& file);
+
 // Keeps `file` as file.bak, or file.bak2, file.bak3, ... when older backups
 // exist; an existing backup is never replaced. Returns the name used, or an
 // empty path on failure.

@@ -21,9 +21,18 @@ std::string_view dropCutCharacter(std::string_view bytes) {
     return bytes;
 }
 
+// Cut at a character boundary, so the cut name is still valid UTF-8.
+std::string_view cutName(std::string_view name, std::size_t limit) {
+    if (name.size() <= limit) return name;
+    std::size_t end = limit;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+    return name.substr(0, end);
+}
+
 std::string escapeName(const std::string& name) {
+    const std::string text = decodeText(name);
     std::string out;
-    for (char c : decodeText(name)) {
+    for (char c : cutName(text, maxNameBytes)) {
         if (c == '"') {
             out += "\"\"";
         } else if (c == '\r' || c == '\n') {
@@ -59,8 +68,11 @@ ScoresParse parseScores(std::string_view bytes, bool truncated) {
             return result;
         }
         if (!nameField->clean || !nameField->quoted) result.damaged = true;
+        const std::string_view name = cutName(nameField->text, maxNameBytes);
+        // Kept whole in the backup, since it is cut from here on.
+        if (name.size() < nameField->text.size()) result.damaged = true;
         result.table.hofscore[k] = *score;
-        result.table.hofname[k] = nameField->text;
+        result.table.hofname[k] = std::string(name);
     }
     if (reader.hasTrailingText()) result.damaged = true;
     return result;

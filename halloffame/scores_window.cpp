@@ -1,6 +1,9 @@
 #include "halloffame/scores_window.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMetaObject>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -31,6 +34,10 @@ ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
     setFixedSize(size());
     setModal(true);
     applyFonts();
+    ui_->Text1->setMaxLength(maxNameLength);
+    // Tabbing into the name keeps it as it is, ready to be edited, instead
+    // of selecting it for the next key to replace.
+    ui_->Text1->installEventFilter(this);
     connect(ui_->Command1, &QPushButton::clicked, this, &ScoresWindow::Command1_Click);
 }
 
@@ -106,6 +113,16 @@ void ScoresWindow::execModal() {
     centreOnScreen();
     ui_->Command1->setFocus();
     exec();
+}
+
+bool ScoresWindow::eventFilter(QObject* watched, QEvent* event) {
+    const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
+                                                         : Qt::OtherFocusReason;
+    if (watched == ui_->Text1 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+        // After the box's own handling, which selects all on a tab.
+        QMetaObject::invokeMethod(ui_->Text1, [text = ui_->Text1] { text->deselect(); }, Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ScoresWindow::closeEvent(QCloseEvent* event) {

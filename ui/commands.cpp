@@ -1,6 +1,8 @@
 // What the buttons, option buttons and check boxes do.
 #include <QMessageBox>
 
+#include "halloffame/prefs_format.h"
+#include "ui/check_value.h"
 #include "ui/main_window.h"
 #include "ui/ui_form1.h"
 
@@ -71,7 +73,7 @@ void MainWindow::resumeGame() {
     game_.gameLoop();
 }
 
-bool MainWindow::remainPaused() { return ui_->opt_remainp->isChecked(); }
+bool MainWindow::remainPaused() { return ticked(ui_->opt_remainp); }
 
 void MainWindow::setGameModeFrameEnabled(bool enabled) { ui_->frameng->setEnabled(enabled); }
 
@@ -90,14 +92,15 @@ void MainWindow::Command2_Click() {
 }
 
 void MainWindow::Command5_Click() {
-    ui_->opt_mus->setChecked(true);
-    ui_->opt_aa->setChecked(false);
-    ui_->opt_color->setChecked(false);
-    ui_->opt_remainp->setChecked(true);
+    const Prefs defaults;
+    setCheckValue(ui_->opt_mus, defaults.opt_mus);
+    setCheckValue(ui_->opt_aa, defaults.opt_aa);
+    setCheckValue(ui_->opt_color, defaults.opt_color);
+    setCheckValue(ui_->opt_remainp, defaults.opt_remainp);
 }
 
 void MainWindow::opt_mus_Click() {
-    if (ui_->opt_mus->isChecked()) {
+    if (ticked(ui_->opt_mus)) {
         game_.musicstream = openMusic();
         playMusicLooped(game_.musicstream);
     } else {

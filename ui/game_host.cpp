@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "audio/audio.h"
+#include "ui/check_value.h"
 #include "ui/endgame_window.h"
 #include "ui/keyboard.h"
 #include "ui/main_window.h"
@@ -36,7 +37,7 @@ void MainWindow::yield(Tick hintMs) {
 }
 
 bool MainWindow::boardTurning() { return ui_->opt_gyrock->isChecked(); }
-bool MainWindow::musicOn() { return ui_->opt_mus->isChecked(); }
+bool MainWindow::musicOn() { return ticked(ui_->opt_mus); }
 // Visible to the window, so that the answer does not depend on whether the
 // window itself happens to be on screen.
 bool MainWindow::newGameButtonVisible() { return ui_->Cmdstart->isVisibleTo(this); }
@@ -60,15 +61,15 @@ void MainWindow::freeMusic(std::int32_t handle) { audio::freeMusic(handle); }
 void MainWindow::drawBoard() {
     if (game_.gamewon != 0) return;
     ensureLayer();
-    renderer_.composeBoard(game_, ui_->opt_color->isChecked());
-    renderer_.putOnWindow(layer_, game_.angle, ui_->opt_aa->isChecked());
+    renderer_.composeBoard(game_, ticked(ui_->opt_color));
+    renderer_.putOnWindow(layer_, game_.angle, ticked(ui_->opt_aa));
     update(kBoardArea);
 }
 
 void MainWindow::markClearedCell(int column, int row) {
     ensureLayer();
     renderer_.markCell(column, row);
-    renderer_.putOnWindow(layer_, game_.angle, ui_->opt_aa->isChecked());
+    renderer_.putOnWindow(layer_, game_.angle, ticked(ui_->opt_aa));
     update(kBoardArea);
 }
 

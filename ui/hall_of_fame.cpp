@@ -1,7 +1,9 @@
 // The window's side of the two data files and the hall of fame.
 #include <QMessageBox>
+#include <cstdio>
 
 #include "halloffame/scores_window.h"
+#include "ui/check_value.h"
 #include "ui/main_window.h"
 #include "ui/ui_form1.h"
 
@@ -15,14 +17,20 @@ bool MainWindow::writeHallOfFame() {
 
 // Saved at once, so a crash or a killed session never loses a new entry.
 void MainWindow::saveHallOfFame() {
-    if (!writeHallOfFame()) warnNotSaved(QStringLiteral("scores.txt"));
+    if (!writeHallOfFame()) warnNotSaved({QStringLiteral("scores.txt")});
 }
 
-void MainWindow::warnNotSaved(const QString& file) {
-    const QString where = QString::fromStdString((dataFolder_ / file.toStdString()).string());
-    QMessageBox::warning(this, QStringLiteral("gyrock"),
-                         QStringLiteral("Could not save %1.\r\nCheck that the folder can be written to.")
-                             .arg(where));
+void MainWindow::warnNotSaved(const QStringList& files) {
+    QStringList paths;
+    for (const QString& file : files) paths << QString::fromStdString((dataFolder_ / file.toStdString()).string());
+    const QString text = QStringLiteral("Could not save %1.\r\nCheck that the folder can be written to.")
+                             .arg(paths.join(QStringLiteral(" and ")));
+    // Also where a session's log keeps it: after a signal nobody may be
+    // there to read a box, and the program ends regardless.
+    std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    if (quietClose_) return;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("gyrock"), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 void MainWindow::loadPreferences() {
@@ -30,18 +38,18 @@ void MainWindow::loadPreferences() {
     prefsFile("load", dataFolder_, prefs, prefsState_);
     // In this order; each change runs that box's own behaviour (only Music
     // has one, and clearing it frees a stream that does not exist yet).
-    ui_->opt_aa->setChecked(prefs.opt_aa == 1);
-    ui_->opt_mus->setChecked(prefs.opt_mus == 1);
-    ui_->opt_remainp->setChecked(prefs.opt_remainp == 1);
-    ui_->opt_color->setChecked(prefs.opt_color == 1);
+    setCheckValue(ui_->opt_aa, prefs.opt_aa);
+    setCheckValue(ui_->opt_mus, prefs.opt_mus);
+    setCheckValue(ui_->opt_remainp, prefs.opt_remainp);
+    setCheckValue(ui_->opt_color, prefs.opt_color);
 }
 
 bool MainWindow::savePreferences() {
     Prefs prefs;
-    prefs.opt_mus = ui_->opt_mus->isChecked() ? 1 : 0;
-    prefs.opt_aa = ui_->opt_aa->isChecked() ? 1 : 0;
-    prefs.opt_color = ui_->opt_color->isChecked() ? 1 : 0;
-    prefs.opt_remainp = ui_->opt_remainp->isChecked() ? 1 : 0;
+    prefs.opt_mus = checkValue(ui_->opt_mus);
+    prefs.opt_aa = checkValue(ui_->opt_aa);
+    prefs.opt_color = checkValue(ui_->opt_color);
+    prefs.opt_remainp = checkValue(ui_->opt_remainp);
     return prefsFile("save", dataFolder_, prefs, prefsState_);
 }
 

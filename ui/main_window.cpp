@@ -12,10 +12,12 @@
 #include "audio/audio.h"
 #include "audio/error_report.h"
 #include "halloffame/scores_window.h"
+#include "ui/check_value.h"
 #include "ui/endgame_window.h"
 #include "ui/fonts.h"
 #include "ui/keyboard.h"
 #include "ui/music_path.h"
+#include "ui/shutdown.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
@@ -63,7 +65,10 @@ void MainWindow::connectControls() {
     connect(ui_->Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
     // Every change of the value counts, whoever makes it: the player,
     // Defaults, or the preferences read at start-up.
-    connect(ui_->opt_mus, &QCheckBox::toggled, this, &MainWindow::opt_mus_Click);
+    // A greyed box counts as clear, so greyed to ticked is a change too.
+    connect(ui_->opt_mus, &QCheckBox::stateChanged, this, &MainWindow::opt_mus_Click);
+    const std::initializer_list<QCheckBox*> options = {ui_->opt_mus, ui_->opt_aa, ui_->opt_color, ui_->opt_remainp};
+    for (QCheckBox* box : options) leaveGreyedOnClick(box);
     connect(ui_->opt_stakko, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected) opt_stakko_Click();
     });
@@ -94,6 +99,7 @@ bool MainWindow::Form_Load() {
     audioRunning_ = true;
     loadHallOfFame();
     loadPreferences();
+    filesLoaded_ = true;
     return true;
 }
 
@@ -103,9 +109,36 @@ void MainWindow::showCentred() {
         move(available.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
     }
     show();
+    // Qt drops a window manager's close while a box blocks the window.
+    closeEvenWhenBlocked(this, winId(), [this] { requestClose(false); });
     ui_->opt_gyrock->setChecked(true);
     ui_->opt_gyrock->setFocus(Qt::OtherFocusReason);
     activateWindow();
+}
+
+void MainWindow::requestClose(bool quiet) {
+    if (quiet) quietClose_ = true;
+    if (closing_) {
+        closeModalWindows();  // a notice of the close itself: end it too
+        return;
+    }
+    close();
+}
+
+void MainWindow::bringToFront() {
+    if (closing_) return;
+    if (isMinimized()) showNormal();
+    auto activate = [this] {
+        QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+        raise();
+        front->raise();
+        front->activateWindow();
+    };
+    activate();
+    // The first request stamps the window with the time the window system
+    // last told us, which may predate whatever took the focus since; its
+    // answer brings a fresh time that the second request carries.
+    QTimer::singleShot(100, this, activate);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -113,6 +146,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closing_) return;
     // From here on every loop, wait and modal window returns at its next test.
     closing_ = true;
+    closeModalWindows();
+    hide();
     Form_Unload();
     closeModalWindows();
     emit unloaded();
@@ -125,9 +160,11 @@ void MainWindow::Form_Unload() {
         audio::shutdown();
         audioRunning_ = false;
     }
-    // Tell the player rather than lose a high score silently.
-    saveHallOfFame();
-    if (!savePreferences()) warnNotSaved(QStringLiteral("prefs.txt"));
+    if (!filesLoaded_) return;
+    QStringList failed;
+    if (!writeHallOfFame()) failed << QStringLiteral("scores.txt");
+    if (!savePreferences()) failed << QStringLiteral("prefs.txt");
+    if (!failed.isEmpty()) warnNotSaved(failed);
 }
 
 void MainWindow::closeModalWindows() {

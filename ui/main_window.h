@@ -42,6 +42,13 @@ public:
     bool Form_Load();
     // Shows the window centred with the focus (and so the mode) on Gyrock.
     void showCentred();
+    // Closes the window as the player's close does, whatever is open or
+    // running. `quiet` (a signal: nobody may be there to answer) shows no
+    // box. A request while the close is already under way ends any notice it
+    // is showing, so the program always ends.
+    void requestClose(bool quiet);
+    // Brings the window, and any box open over it, to the front.
+    void bringToFront();
 
     Game& game() { return game_; }
     Ui::form1& form() { return *ui_; }
@@ -121,7 +128,7 @@ private:
     void loadPreferences();
     bool writeHallOfFame();
     bool savePreferences();
-    void warnNotSaved(const QString& file);
+    void warnNotSaved(const QStringList& files);
     void checkHallOfFame();
     void showHighScores();
 
@@ -142,6 +149,9 @@ private:
     FileState scoresState_;
     FileState prefsState_;
     bool closing_ = false;
+    bool quietClose_ = false;
+    // Nothing is saved over the player's files before they have been read.
+    bool filesLoaded_ = false;
     bool audioRunning_ = false;
 };
 

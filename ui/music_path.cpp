@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QtGlobal>
 
 #include "audio/audio.h"
 
@@ -18,9 +17,7 @@ std::string musicFileFor(const QString& programDir) {
             .filePath(QFileInfo(QString::fromStdString(beside)).fileName()));
     if (QFileInfo::exists(installed)) return installed.toStdString();
     // Neither exists: the game plays in silence, as it does with any music it
-    // cannot open, but whoever packaged or moved it learns why.
-    qWarning("gyrock: no music at %s or %s; the game plays in silence",
-             qUtf8Printable(QString::fromStdString(beside)), qUtf8Printable(installed));
+    // cannot open; opening it says so, once.
     return beside;
 }
 

@@ -2,6 +2,8 @@
 // code, and none of them harms what is playing.
 
 #include <SDL_mixer.h>
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,6 +47,16 @@ TEST_F(DummyAudio, AMissingFileOpensAsHandleZero) {
     EXPECT_EQ(lastError(), errorCode(AudioError::FileNotFound));
     EXPECT_FALSE(playLooped(0));
     EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+// Every new game opens the music again; a missing file is told only once.
+TEST_F(DummyAudio, AMissingFileIsReportedOncePerRun) {
+    const std::string missing = "/no/such/folder/once/stakko_remix.mp3";
+    ::testing::internal::CaptureStderr();
+    for (int game = 0; game < 3; ++game) EXPECT_EQ(openMusic(missing), 0);
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), 1) << told;
+    EXPECT_NE(told.find(missing), std::string::npos) << told;
 }
 
 TEST_F(DummyAudio, AFolderInPlaceOfTheFileIsUnreadable) {

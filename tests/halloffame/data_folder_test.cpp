@@ -34,23 +34,94 @@ QString q(const std::filesystem::path& p) { return QString::fromStdString(p.stri
 
 }  // namespace
 
-TEST(DataFolder, DataDirOptionWinsAndIsCreated) {
+TEST(DataFolder, RequestedFolderIsCreatedOrRefusedWithAReason) {
     TempFolder dir;
-    const auto wanted = dir / "a" / "b";
-    EXPECT_EQ(gyrock::dataFolder({"gyrock", "--data-dir", q(wanted)}), wanted);
-    EXPECT_TRUE(std::filesystem::is_directory(wanted));
-    EXPECT_EQ(gyrock::dataFolder({"gyrock", "--data-dir=" + q(dir.path())}), dir.path());
+    dir.write("file", "x");
+    const struct {
+        std::filesystem::path requested;
+        bool usable;
+    } cases[] = {
+        {dir / "a" / "b", true},
+        {dir.path(), true},
+        {dir / "file", false},
+        {dir / "file" / "below", false},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        const auto chosen = gyrock::chooseDataFolder(q(c.requested), &error);
+        EXPECT_EQ(chosen.has_value(), c.usable) << c.requested;
+        EXPECT_EQ(error.isEmpty(), c.usable) << c.requested;
+        if (c.usable) {
+            EXPECT_EQ(*chosen, c.requested);
+            EXPECT_TRUE(std::filesystem::is_directory(c.requested));
+        }
+    }
+    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir=" + q(dir.path())}), q(dir.path()));
+    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir", q(dir.path())}), q(dir.path()));
+    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir"}), QString());
+}
+
+TEST(DataFolder, OnlyAMarkedProgramFolderKeepsTheFiles) {
+    for (const bool marked : {true, false}) {
+        TempFolder program, perUser;
+        if (marked) program.write(gyrock::portableMarkerName, "");
+        const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
+        EXPECT_EQ(chosen, marked ? program.path() : perUser / "gyrock");
+        EXPECT_TRUE(std::filesystem::is_directory(chosen));
+    }
+}
+
+// An installed copy finds a player's files beside the program (an older
+// version, a portable copy made read-only) and carries them over, once.
+TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
+    struct Case {
+        const char* programScores;  // nullptr: no such file
+        const char* programPrefs;
+        const char* userScores;
+        const char* expectedScores;  // in the per-user folder afterwards
+        const char* expectedPrefs;
+    };
+    const Case cases[] = {
+        {"old table", "0\r\n", nullptr, "old table", "0\r\n"},
+        {"old table", nullptr, nullptr, "old table", nullptr},
+        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"},
+        {nullptr, nullptr, nullptr, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        TempFolder program, perUser;
+        if (c.programScores) program.write("scores.txt", c.programScores);
+        if (c.programPrefs) program.write("prefs.txt", c.programPrefs);
+        if (c.userScores) perUser.write("scores.txt", c.userScores);
+        EXPECT_EQ(gyrock::defaultDataFolder(q(program.path()), q(perUser.path())), perUser.path());
+        EXPECT_EQ(perUser.exists("scores.txt"), c.expectedScores != nullptr);
+        EXPECT_EQ(perUser.exists("prefs.txt"), c.expectedPrefs != nullptr);
+        if (c.expectedScores) {
+            EXPECT_EQ(perUser.read("scores.txt"), c.expectedScores);
+        }
+        if (c.expectedPrefs) {
+            EXPECT_EQ(perUser.read("prefs.txt"), c.expectedPrefs);
+        }
+        if (c.programScores) {
+            EXPECT_EQ(program.read("scores.txt"), c.programScores) << "the original stays";
+        }
+    }
+}
+
+TEST(DataFolder, AFolderInPlaceOfAPlayersFileIsNotCarried) {
+    TempFolder program, perUser;
+    std::filesystem::create_directory(program / "scores.txt");
+    EXPECT_TRUE(gyrock::carryOverPlayerFiles(program.path(), perUser.path()).isEmpty());
+    EXPECT_FALSE(perUser.exists("scores.txt"));
 }
 
 TEST(DataFolder, ProgramFolderWhenWritable) {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
-    EXPECT_EQ(gyrock::dataFolder({"gyrock"}), program);
-    EXPECT_EQ(gyrock::dataFolder({"gyrock", "--data-dir"}), program);  // no folder given
+    EXPECT_EQ(gyrock::chooseDataFolder(QString(), nullptr), program);
 }
 
 TEST(DataFolder, ProgramFolderLeavesNoProbeBehind) {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
-    gyrock::dataFolder({"gyrock"});
+    gyrock::chooseDataFolder(QString(), nullptr);
     for (const auto& entry : std::filesystem::directory_iterator(program)) {
         EXPECT_EQ(entry.path().filename().string().find(".gyrock-probe"), std::string::npos);
     }

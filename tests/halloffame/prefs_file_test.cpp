@@ -72,7 +72,7 @@ TEST(PrefsFile, InvalidLinesTakeTheirDesignValueAndTheRestIsKept) {
     };
     const Case cases[] = {
         {"0\r\n1\r\n", {0, 1, 0, 1}},            // short
-        {"0\r\n2\r\n1\r\n0\r\n", {0, 0, 1, 0}},  // grayed
+        {"0\r\n3\r\n1\r\n0\r\n", {0, 0, 1, 0}},
         {"0\r\nyes\r\n1\r\n-1\r\n", {0, 0, 1, 1}},
         {"0\r\n99999999999\r\n1\r\n0\r\n", {0, 0, 1, 0}},
         {"\"0\"\r\n1\r\n1\r\n0\r\n", {1, 1, 1, 0}},
@@ -105,4 +105,24 @@ TEST(PrefsFile, NulBytesAndAFolderInItsPlaceGiveTheDesignValues) {
     Prefs p;
     EXPECT_FALSE(gyrock::prefsFile("save", other.path(), p, state));
     EXPECT_TRUE(std::filesystem::is_directory(other / "prefs.txt"));
+}
+
+// 2 is a check box's third, partly checked state: kept as it is.
+TEST(PrefsFile, GreyedValueTwoIsTakenAndWrittenBack) {
+    const std::pair<const char*, Prefs> cases[] = {
+        {"2\r\n2\r\n2\r\n2\r\n", {2, 2, 2, 2}},
+        {"2\r\n0\r\n1\r\n2\r\n", {2, 0, 1, 2}},
+        {"1\r\n2\r\n0\r\n1\r\n", {1, 2, 0, 1}},
+    };
+    for (const auto& [text, expected] : cases) {
+        TempFolder dir;
+        dir.write("prefs.txt", text);
+        FileState state;
+        EXPECT_EQ(load(dir, state), expected) << text;
+        EXPECT_FALSE(state.damaged) << text;
+        Prefs p = expected;
+        ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
+        EXPECT_EQ(dir.read("prefs.txt"), text);
+        EXPECT_FALSE(dir.exists("prefs.txt.bak"));
+    }
 }

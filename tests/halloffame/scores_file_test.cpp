@@ -320,3 +320,78 @@ TEST(ScoresFile, DamagedOriginalIsLeftAloneWhenNoBackupCanBeMade) {
     EXPECT_FALSE(gyrock::scoresFile("save", dir.path(), t, state));
     EXPECT_EQ(dir.read("scores.txt"), "junk");
 }
+
+// The name box takes maxNameLength UTF-16 characters; whatever they are,
+// ten such names must come back whole from the file they make.
+TEST(ScoresFile, AnyNameTheBoxTakesIsWrittenAndReadBackWhole) {
+    auto times = [](std::string_view piece, int n) {
+        std::string out;
+        for (int i = 0; i < n; ++i) out += piece;
+        return out;
+    };
+    const int n = gyrock::maxNameLength;
+    const std::string names[] = {
+        times("\"", n),                 // every quote doubled in the file
+        times("\xE2\x82\xAC", n),       // euro signs, three bytes each
+        times("\xF0\x9F\x98\x80", n / 2),  // outside the BMP: two characters each
+        times(",\"x\" ", n / 5),
+    };
+    for (const std::string& name : names) {
+        TempFolder dir;
+        HallOfFame t;
+        for (int k = 0; k < 10; ++k) {
+            t.hofscore[k] = -2147483647 - 1 + k;
+            t.hofname[k] = name;
+        }
+        FileState state;
+        ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), t, state));
+        EXPECT_LE(std::filesystem::file_size(dir / "scores.txt"), gyrock::maxDataFileRead);
+        HallOfFame back;
+        EXPECT_TRUE(gyrock::scoresFile("load", dir.path(), back, state)) << name;
+        EXPECT_FALSE(state.damaged);
+        EXPECT_EQ(back, t) << name;
+    }
+}
+
+TEST(ScoresFile, OverlongNameFromAFileIsCutAtACharacterAndTheOriginalKept) {
+    std::string euros;
+    while (euros.size() < 3 * gyrock::maxNameBytes) euros += "\xE2\x82\xAC";
+    for (const std::string& name : {euros, "a" + euros, std::string(5000, '"')}) {
+        TempFolder dir;
+        HallOfFame t = sample();
+        t.hofname[5] = name;
+        std::string file = gyrock::formatScores(sample());
+        const std::string quoted = "\"Player 5\"";
+        std::string escaped;
+        for (char c : name) escaped += c == '"' ? std::string("\"\"") : std::string(1, c);
+        file.replace(file.find(quoted), quoted.size(), "\"" + escaped + "\"");
+        dir.write("scores.txt", file);
+
+        FileState state;
+        HallOfFame back = load(dir, state);
+        EXPECT_TRUE(state.damaged);
+        EXPECT_LE(back.hofname[5].size(), gyrock::maxNameBytes);
+        EXPECT_GT(back.hofname[5].size(), gyrock::maxNameBytes - 4);
+        EXPECT_EQ(name.compare(0, back.hofname[5].size(), back.hofname[5]), 0);
+        HallOfFame others = back;
+        others.hofname[5] = "Player 5";
+        EXPECT_EQ(others, sample()) << "the other entries";
+
+        ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), back, state));
+        EXPECT_EQ(dir.read("scores.txt.bak"), file);
+        EXPECT_EQ(load(dir, state), back);
+        EXPECT_FALSE(state.damaged);
+    }
+}
+
+TEST(ScoresFile, EvenAHugeNameInTheTableIsWrittenSoThatItReadsBack) {
+    TempFolder dir;
+    HallOfFame t;
+    for (auto& name : t.hofname) name = std::string(100000, '"');
+    FileState state;
+    ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), t, state));
+    EXPECT_LE(std::filesystem::file_size(dir / "scores.txt"), gyrock::maxDataFileRead);
+    HallOfFame back = load(dir, state);
+    EXPECT_FALSE(state.damaged);
+    for (const auto& name : back.hofname) EXPECT_EQ(name, std::string(gyrock::maxNameBytes, '"'));
+}

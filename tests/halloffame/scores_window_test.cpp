@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -190,4 +191,35 @@ TEST(ScoresWindow, FormHasTheDesignedGeometryAndCaptionsFit) {
         w.form().Frame1->hide();
         w.grab().save(shot);
     }
+}
+
+TEST(ScoresWindow, NameEntryOpensOnOkAndTabbingIntoTheKeptNameSelectsNothing) {
+    HallOfFame t = tens();
+    FakeHost host;
+    host.score = 55;
+    ScoresWindow w(t, host);
+    w.form().Text1->setText("Kept");
+    whenShown(w, [&] {
+        QLineEdit* name = w.form().Text1;
+        w.activateWindow();
+        for (int i = 0; i < 500 && QApplication::activeWindow() != &w; ++i) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        ASSERT_EQ(QApplication::activeWindow(), &w);
+        EXPECT_EQ(QApplication::focusWidget(), w.form().Command1);
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+            QKeyEvent press(QEvent::KeyPress, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+            QApplication::processEvents();
+            if (QApplication::focusWidget() != name) continue;
+            EXPECT_FALSE(name->hasSelectedText());
+            EXPECT_EQ(name->text(), "Kept");
+        }
+        EXPECT_EQ(QApplication::focusWidget(), name) << "the tab order is OK, then the name";
+        name->setText(QString());
+        name->insert(QString(200, QChar(0x20AC)));
+        EXPECT_EQ(name->text().size(), gyrock::maxNameLength) << "the box takes a bounded name";
+        w.hide();
+    });
+    w.showNameEntry();
 }

@@ -8,35 +8,23 @@ here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # probe that finds someone else's server would hand that one to the test.
 start_xvfb() {
   XVFB_LOG=$(mktemp)
-  local number_file _
+  local number_file
   number_file=$(mktemp)
   # -noreset: without it the server resets whenever its last client leaves,
   # and a client that connects just then can be turned away.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp -noreset 3>"$number_file" >"$XVFB_LOG" 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 100); do
-    [[ -s "$number_file" ]] && break
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    sleep 0.1
-  done
-  XVFB_DISPLAY=:$(tr -dc '0-9' <"$number_file")
+  wait_until 10 test -s "$number_file" || true
+  DISPLAY=:$(tr -dc '0-9' <"$number_file")
   rm -f "$number_file"
-  if [[ $XVFB_DISPLAY == : ]]; then
-    echo "Xvfb did not start:" >&2
-    cat "$XVFB_LOG" >&2
-    return 1
-  fi
-  export DISPLAY=$XVFB_DISPLAY SDL_AUDIODRIVER=dummy
+  export DISPLAY SDL_AUDIODRIVER=dummy
   unset QT_QPA_PLATFORM
-  for _ in $(seq 50); do
-    kill -0 "$XVFB_PID" 2>/dev/null || break
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  echo "Xvfb on $XVFB_DISPLAY does not answer:" >&2
+  [[ $DISPLAY != : ]] && wait_until 10 x_answers && return 0
+  echo "Xvfb on '$DISPLAY' did not start:" >&2
   cat "$XVFB_LOG" >&2
   return 1
 }
+x_answers() { xdpyinfo >/dev/null 2>&1; }
 
 stop_xvfb() {
   [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
@@ -62,21 +50,44 @@ end_session() {
   rm -rf "$work"
 }
 
-# Prints the id of the visible window whose name matches the pattern, waiting
-# up to SECONDS (10). Tells why when the server itself is gone.
-wait_window() {
-  local deadline=$((SECONDS + ${2:-10})) id
-  while ((SECONDS < deadline)); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    if ! kill -0 "$XVFB_PID" 2>/dev/null; then
-      echo "the X server on $DISPLAY has ended:" >&2
+# Runs the command until it succeeds, for up to SECONDS; fails after that,
+# at once and telling why if the X server itself has ended.
+wait_until() {
+  local deadline=$(( ${EPOCHREALTIME//[.,]/} + $1 * 1000000 ))
+  shift
+  until "$@"; do
+    if [[ -n "${XVFB_PID:-}" ]] && ! kill -0 "$XVFB_PID" 2>/dev/null; then
+      echo "the X server on ${DISPLAY:-} has ended:" >&2
       cat "$XVFB_LOG" >&2
       return 1
     fi
+    (( ${EPOCHREALTIME//[.,]/} < deadline )) || return 1
     sleep 0.1
   done
+}
+
+# Prints the id of a visible window whose name matches the pattern.
+window_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
+window_gone() { ! window_id "$1" >/dev/null; }
+
+# Prints the id of the window named so once it shows, waiting up to SECONDS (10).
+wait_window() { wait_until "${2:-10}" window_id "$1"; }
+wait_window_gone() { wait_until "${2:-10}" window_gone "$1"; }
+
+# Gives the window the keyboard focus, as a window manager would, and waits
+# until the server has it there: keys sent before then go to another window.
+focus_window() { wait_until "${2:-10}" take_focus "$1"; }
+take_focus() {
+  [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]] && return 0
+  xdotool windowfocus "$1" 2>/dev/null || true
   return 1
+}
+
+# Answers the message box named so with a key once it shows and has the
+# keyboard, and waits until it is gone: a click that comes sooner is refused.
+answer_message() {
+  local box
+  box=$(wait_window "$1") && focus_window "$box" && xdotool key "$2" && wait_window_gone "$1"
 }
 
 # Sets X, Y, WIDTH and HEIGHT of a window (client area, screen coordinates).
@@ -84,6 +95,20 @@ window_geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
 # Left click at a point of the window whose top-left corner is (X, Y).
 click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
+# Left click at (X, Y) from the top-left corner of the window.
+click_in() { window_geometry "$1"; click_at "$2" "$3"; }
+
+# True when the mean brightness (0-255) of a region WxH+X+Y of the window
+# passes the test, e.g. lit "$wid" 40x12+552+346 '> 150'.
+lit() { (( $(import -window "$1" -crop "$2" -format '%[fx:int(255*mean)]' info:) $3 )); }
+
+# "r,g,b" (0-255) of one pixel of a window (pixel_at) or a PNG (pixel_of).
+pixel_at() { import -window "$1" -crop "1x1+$2+$3" -format "$rgb" info:; }
+pixel_of() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+rgb='%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]'
+
+# Clicks NEW GAME and waits until the button has given way to the board.
+start_game() { click_in "$1" 236 272 && wait_until 10 lit "$1" 60x20+206+262 '< 120'; }
 
 # Asks the window to close the way a window manager does.
 close_window() { python3 "$here_support/wm_close.py" "$1"; }
@@ -92,13 +117,10 @@ close_window() { python3 "$here_support/wm_close.py" "$1"; }
 # EXIT_STATUS to its status, or to "running" if it did not end. Not in $(...):
 # a subshell cannot wait for its parent's children.
 wait_exit() {
-  local pid=$1 limit=${2:-2} _
-  for _ in $(seq $((limit * 20))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-  if kill -0 "$pid" 2>/dev/null; then EXIT_STATUS=running; return; fi
-  wait "$pid" && EXIT_STATUS=0 || EXIT_STATUS=$?
+  if wait_until "${2:-10}" process_ended "$1"; then
+    wait "$1" && EXIT_STATUS=0 || EXIT_STATUS=$?
+  else
+    EXIT_STATUS=running
+  fi
 }
-
-# "r,g,b" (0-255) of one pixel of a PNG.
-pixel_of() {
-  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
+process_ended() { ! kill -0 "$1" 2>/dev/null; }

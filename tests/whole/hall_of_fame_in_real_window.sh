@@ -21,50 +21,48 @@ start_xvfb
 "$program" --data-dir "$work/data" >"$work/log" 2>&1 &
 pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the window never showed"
-window_geometry "$wid"
+click_in "$wid" 286 222               # opt_stakko
+answer_message '^gyrock$' Return || fail "the Stakko message did not come and go"
+start_game "$wid" || fail "no game started"
+focus_window "$wid" || fail "the game window never got the keyboard"
 
-click_at 286 222                      # opt_stakko
-msg=$(wait_window '^gyrock$' 5) || fail "no Stakko message"
-xdotool windowfocus --sync "$msg" key Return
-sleep 0.3
-click_at 236 272                      # NEW GAME
-
-# Dropping every piece straight down tops out the well in a few seconds.
-( while true; do xdotool keydown Down; sleep 0.5; xdotool keyup Down; sleep 0.05; done ) &
+# Dropping every piece straight down tops out the well in a few seconds. The
+# feeder finishes its round when told, so no Down is left held.
+touch "$work/feeding"
+( while [[ -e "$work/feeding" ]]; do xdotool keydown Down; sleep 0.5; xdotool keyup Down; sleep 0.05; done ) &
 keys=$!
 sid=$(wait_window '^scores$' 90) || fail "the hall of fame never asked for a name"
-kill "$keys"; wait "$keys" 2>/dev/null || true; keys=""
-xdotool keyup Down
+rm "$work/feeding"
+wait "$keys" || true
+keys=""
 
-# The focus starts on OK; the name box comes next in the tab order. The
-# pauses let the program take the focus in before the keys arrive: keys
-# that beat it go to the blocked game window and are lost.
-name='Zed, "the" tester'
-sleep 0.5
-xdotool windowfocus --sync "$sid"
-sleep 0.3
-xdotool key Tab ctrl+a
-xdotool type --delay 20 "$name"
-xdotool key shift+Tab space           # OK: enters the name, shows the table
-sleep 0.5
-xdotool key space                     # OK again: back to the game window
-within() { local limit=$1 _; shift; for _ in $(seq $((limit * 10))); do "$@" && return 0; sleep 0.1; done; return 1; }
-scores_gone() { ! xdotool search --onlyvisible --name '^scores$' >/dev/null; }
-within 5 scores_gone || fail "the scores window stayed open"
-
-# Saved at once, before the program is closed.
-within 5 grep -q '^"Zed, ""the"" tester"' "$work/data/scores.txt" ||
+# Keys sent before the window has the keyboard go to the game window and are
+# lost. The click puts the text cursor in the name box whether the focus
+# started there or on OK (a stray Down moves it between them).
+focus_window "$sid" || fail "the scores window never got the keyboard"
+box() { import -window "$sid" -crop 119x17+53+292 +repage png:-; }
+box >"$work/box.png"
+typed() { (( $(box | compare -metric AE "$work/box.png" - null: 2>&1) > 100 )); }
+click_in "$sid" 112 300               # the name box
+xdotool key ctrl+a
+xdotool type --delay 20 'Zed, "the" tester'
+wait_until 10 typed || fail "the name never showed in the name box"
+click_in "$sid" 104 348               # OK: enters the name, shows the table
+wait_until 10 grep -q '^"Zed, ""the"" tester"' "$work/data/scores.txt" ||
   fail "the new entry was not saved right away: $(cat -A "$work/data/scores.txt")"
+click_in "$sid" 104 348               # OK again: back to the game window
+wait_window_gone '^scores$' || fail "the scores window stayed open"
 
 # Antialias off through the options panel.
-click_at 532 204                      # OPTIONS
-sleep 0.3
-click_at 426 252                      # opt_aa
-click_at 572 352                      # OK
-sleep 0.3
+click_in "$wid" 532 204               # OPTIONS
+wait_until 10 lit "$wid" 40x12+552+346 '> 150' || fail "the options did not open"
+click_in "$wid" 426 252               # opt_aa
+wait_until 10 lit "$wid" 10x10+418+247 '> 250' || fail "antialias is still ticked"
+click_in "$wid" 572 352               # OK
+wait_until 10 lit "$wid" 40x12+552+346 '< 100' || fail "the options did not close"
 
 close_window "$wid"
-wait_exit "$pid" 3
+wait_exit "$pid"
 status=$EXIT_STATUS
 pid=""
 [[ $status == 0 ]] || fail "exit status $status"

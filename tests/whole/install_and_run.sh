@@ -36,15 +36,14 @@ start_xvfb
 "${as_player[@]}" "$prefix/bin/gyrock" >"$work/log" 2>&1 &
 pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the installed program showed no window"
-window_geometry "$wid"
 # Outside any icon theme the program falls back on the icon built into it.
 [[ $(xprop -id "$wid" _NET_WM_ICON) == *'Icon ('* ]] || fail "the window has no icon"
-click_at 236 272                      # NEW GAME, with the music on
-sleep 1
-xdotool search --onlyvisible --name '^gyrock$' >/dev/null && fail "a message box came up"
+# The music is opened before the game starts; a failure would show by then.
+start_game "$wid" || fail "no game started"
+window_id '^gyrock$' >/dev/null && fail "a message box came up"
 grep -qi "music" "$work/log" && fail "the music was not found: $(cat "$work/log")"
 close_window "$wid"
-wait_exit "$pid" 3
+wait_exit "$pid"
 status=$EXIT_STATUS
 pid=""
 [[ $status == 0 ]] || fail "exit status $status"
