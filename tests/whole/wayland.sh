@@ -34,8 +34,12 @@ done
 
 # The client's side of the protocol is the one trace that shows the window
 # being taken and shown: its title set, then the surface entering an output.
+: >"$work/err"
+# In a sanitizer build: Qt's Wayland plugin and libwayland leave allocations at
+# exit that LeakSanitizer cannot even name (the plugin is unloaded by then);
+# the program's own leaks are looked for by the X11 and off-screen tests.
 env -u DISPLAY WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
-  SDL_AUDIODRIVER=dummy "$program" --data-dir "$work/data" >"$work/out" 2>"$work/err" &
+  SDL_AUDIODRIVER=dummy ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" "$program" --data-dir "$work/data" >"$work/out" 2>"$work/err" &
 pid=$!
 shown() {
   awk '/xdg_toplevel@[0-9]+\.set_title\("GYROCK v1.00 by Kzoltner"\)/ { titled = 1 }
