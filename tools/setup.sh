@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the game and its tests need.
+# Installs the Debian packages the game needs to be built and played;
+# with --test, also everything the tests, the sanitizer and fuzzer builds and
+# the packaging checks need.
 # Safe to run again: on a ready machine it only checks and returns.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   libsdl2-dev libsdl2-mixer-dev libmpg123-dev
   fonts-liberation2
+)
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils desktop-file-utils
+  xvfb xauth xdotool imagemagick x11-utils weston
   lame python3
+  desktop-file-utils appstream groff-base man-db
+  build-essential debhelper dpkg-dev fakeroot lintian
 )
+
+case "${1:-}" in
+  "") ;;
+  --test) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [--test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -10,8 +10,12 @@ namespace gyrock::ui {
 std::string musicFileFor(const QString& programDir) {
     const std::string beside = audio::musicFilePath(programDir.toStdString());
     if (QFileInfo::exists(QString::fromStdString(beside))) return beside;
-    const QString installed = QDir(programDir).filePath(QStringLiteral("../share/gyrock/stakko_remix.mp3"));
-    if (QFileInfo::exists(installed)) return QDir::cleanPath(installed).toStdString();
+    // Where the build installs it, taken relative to the program so that an
+    // installed tree works wherever it was put or unpacked.
+    const QString installed = QDir::cleanPath(
+        QDir(QDir(programDir).filePath(QStringLiteral(GYROCK_DATA_FROM_BINDIR)))
+            .filePath(QFileInfo(QString::fromStdString(beside)).fileName()));
+    if (QFileInfo::exists(installed)) return installed.toStdString();
     // Neither exists: the game plays in silence, as it does with any music it
     // cannot open; opening it says so, once.
     return beside;

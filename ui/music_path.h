@@ -6,7 +6,8 @@
 namespace gyrock::ui {
 
 // The music beside the program (a build tree, a portable copy), else where an
-// installed program finds it: ../share/gyrock/ relative to its folder.
+// installed program finds it: where the build installs it, relative to the
+// program's folder.
 std::string musicFileFor(const QString& programDir);
 
 }  // namespace gyrock::ui

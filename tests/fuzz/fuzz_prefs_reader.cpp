@@ -1,5 +1,6 @@
 // Any bytes at all: the reader must not crash, every value it gives must be
-// one a check box takes, and what it gives must survive a write and a read.
+// one a check box takes (off, on or greyed), and what it gives must survive a
+// write and a read.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const gyrock::PrefsParse first = gyrock::parsePrefs(bytes);
     const gyrock::Prefs& p = first.prefs;
     for (std::int16_t v : {p.opt_mus, p.opt_aa, p.opt_color, p.opt_remainp}) {
-        if (v != 0 && v != 1) std::abort();
+        if (v != 0 && v != 1 && v != gyrock::checkGreyed) std::abort();
     }
     const gyrock::PrefsParse again = gyrock::parsePrefs(gyrock::formatPrefs(p));
     if (again.damaged || !(again.prefs == p)) std::abort();

@@ -9,7 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${GYROCK_FUZZ_BUILD:-$root/build-fuzz}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYROCK_FUZZ=ON -DGYROCK_TESTS=ON -DGYROCK_BENCH=OFF >/dev/null
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYROCK_FUZZ=ON -DBUILD_TESTING=ON -DGYROCK_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target fuzz_scores_reader fuzz_prefs_reader
 
 status=0

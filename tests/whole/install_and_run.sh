@@ -11,14 +11,12 @@ fail() { echo "FAIL: $*"; [[ -f "$work/log" ]] && cat "$work/log"; exit 1; }
 
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install"; }
-for f in bin/gyrock share/gyrock/stakko_remix.mp3 share/applications/gyrock.desktop \
-         share/icons/hicolor/48x48/apps/gyrock.png share/icons/hicolor/256x256/apps/gyrock.png; do
+id=io.github.gyrock.gyrock
+for f in bin/gyrock share/gyrock/stakko_remix.mp3 share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/man/man6/gyrock.6 share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png; do
   [[ -s "$prefix/$f" ]] || fail "$f not installed"
 done
-grep -q '^Exec=gyrock$' "$prefix/share/applications/gyrock.desktop" || fail "the menu entry does not start gyrock"
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$prefix/share/applications/gyrock.desktop" || fail "the desktop entry is not valid"
-fi
+grep -q '^Exec=gyrock$' "$prefix/share/applications/$id.desktop" || fail "the menu entry does not start gyrock"
 chmod -R a-w "$prefix"
 chmod 755 "$work"
 find "$prefix" -type f -printf '%P %s %T@\n' | sort >"$work/before.txt"
@@ -38,6 +36,8 @@ start_xvfb
 "${as_player[@]}" "$prefix/bin/gyrock" >"$work/log" 2>&1 &
 pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the installed program showed no window"
+# Outside any icon theme the program falls back on the icon built into it.
+[[ $(xprop -id "$wid" _NET_WM_ICON) == *'Icon ('* ]] || fail "the window has no icon"
 # The music is opened before the game starts; a failure would show by then.
 start_game "$wid" || fail "no game started"
 window_id '^gyrock$' >/dev/null && fail "a message box came up"

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
+# Builds the Debian package from a scratch copy of the source (the tree
+# itself stays clean), then checks what it ships: the exact file list, the
+# dependencies, lintian, the metainfo, menu entry and icon as an installed
+# tree, and the program itself run from the unpacked package, where Debian's
+# layout puts the music away from the usual place.
+# Usage: build_deb.sh SOURCE_DIR VERSION
+set -euo pipefail
+source_dir=$(cd "$1" && pwd)
+version=$2
+source "$source_dir/tests/support/xvfb.sh"
+begin_session
+fail() { echo "FAIL: $*"; exit 1; }
+
+# The working tree as it is, untracked files included, without build folders.
+mkdir "$work/gyrock"
+if git -C "$source_dir" rev-parse --show-toplevel >/dev/null 2>&1; then
+  git -C "$source_dir" ls-files -z --cached --others --exclude-standard |
+    (cd "$source_dir" && tar --null -T - -cf -) | tar -C "$work/gyrock" -xf -
+else
+  tar -C "$source_dir" --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/gyrock" -xf -
+fi
+
+changelog_version=$(cd "$work/gyrock" && dpkg-parsechangelog -SVersion)
+[[ $changelog_version == "$version" ]] ||
+  fail "debian/changelog says $changelog_version, the build says $version"
+
+(cd "$work/gyrock" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" \
+   dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || { tail -40 "$work/build.log"; fail "dpkg-buildpackage"; }
+deb=$work/gyrock_${version}_$(dpkg --print-architecture).deb
+[[ -s $deb ]] || fail "no $deb"
+
+# Exactly these files: nothing of the tests or the build may slip in.
+icons=""
+for size in 16 24 32 48 64 128 256; do
+  icons+="usr/share/icons/hicolor/${size}x${size}/apps/io.github.gyrock.gyrock.png"$'\n'
+done
+expected=$(sort <<FILES
+usr/games/gyrock
+usr/share/games/gyrock/stakko_remix.mp3
+usr/share/applications/io.github.gyrock.gyrock.desktop
+usr/share/metainfo/io.github.gyrock.gyrock.metainfo.xml
+usr/share/man/man6/gyrock.6.gz
+usr/share/doc/gyrock/copyright
+usr/share/doc/gyrock/changelog.gz
+${icons%$'\n'}
+FILES
+)
+actual=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\./||' | sort)
+[[ "$actual" == "$expected" ]] || { diff <(echo "$expected") <(echo "$actual") || true; fail "the file list"; }
+
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-liberation2 libqt6widgets6 libsdl2-mixer-2.0-0; do
+  [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
+done
+
+lintian --pedantic -I "$work"/gyrock_*.changes >"$work/lintian.log" 2>&1 || true
+cat "$work/lintian.log"
+grep -q '^E:' "$work/lintian.log" && fail "lintian reports errors"
+
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+appstreamcli validate-tree --no-net --pedantic "$root" || fail "the installed tree's metainfo"
+desktop-file-validate "$root/usr/share/applications/io.github.gyrock.gyrock.desktop" || fail "the menu entry"
+
+start_xvfb
+"$root/usr/games/gyrock" --data-dir "$work/data" >"$work/log" 2>&1 &
+pid=$!
+wid=$(wait_window "GYROCK v1.00 by Kzoltner") || { cat "$work/log"; fail "the packaged program showed no window"; }
+close_window "$wid"
+wait_exit "$pid" 5
+status=$EXIT_STATUS
+pid=""
+grep -qi "music" "$work/log" && fail "the packaged program did not find its music: $(cat "$work/log")"
+[[ $status == 0 ]] || fail "exit status $status"
+echo "1 passed, 0 failed"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
+# The options on a machine with no display and no sound: each row runs the
+# real program and expects its exit status and a line on the right stream.
+# Any row that got as far as a window would abort (no display); any that
+# opened the sound device would leave SDL's disk-driver file behind.
+# Usage: command_line.sh PROGRAM VERSION
+set -euo pipefail
+program=$1
+version=$2
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+touch "$work/a-file"
+mkdir "$work/kept"
+
+failures=0
+# arguments (one string, split on spaces) | status | stream | line it must hold (grep -E)
+while IFS='|' read -r args status stream pattern; do
+  [[ -z "$args" ]] && continue
+  args=${args//WORK/$work}
+  rm -f "$work/audio" "$work/out" "$work/err"
+  # shellcheck disable=SC2086 # the row's arguments are meant to be split
+  env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR \
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio" \
+    "$program" $args >"$work/out" 2>"$work/err" && got=0 || got=$?
+  other=$([[ $stream == out ]] && echo err || echo out)
+  why=""
+  [[ $got == "$status" ]] || why="exit status $got, not $status"
+  grep -Eq -- "$pattern" "$work/$stream" || why+=" no line matching '$pattern' on std$stream"
+  [[ -s "$work/$other" ]] && why+=" something on std$other"
+  [[ -e "$work/audio" ]] && why+=" the sound device was opened"
+  if [[ -n "$why" ]]; then
+    echo "FAIL gyrock $args:$why"
+    sed 's/^/  out: /' "$work/out"; sed 's/^/  err: /' "$work/err"
+    failures=$((failures + 1))
+  fi
+done <<ROWS
+--help|0|out|^Usage: gyrock \[options\]$
+-h|0|out|--data-dir <folder>
+--version|0|out|^gyrock ${version//./\\.}$
+-v --data-dir WORK/a-file/sub|0|out|^gyrock ${version//./\\.}$
+--bogus|2|err|Unknown option 'bogus'
+-platform xcb|2|err|Unknown option 'platform'
+stray|2|err|unexpected argument 'stray'
+--data-dir|2|err|Missing value after '--data-dir'
+--data-dir=|2|err|the folder name is empty
+--data-dir WORK/a-file/sub|2|err|cannot keep the data files in '.*/a-file/sub': it cannot be created
+--data-dir /proc/self|2|err|cannot keep the data files in '/proc/self': nothing can be written
+--data-dir WORK/kept --data-dir WORK/kept|2|err|given more than once
+ROWS
+
+# Nothing a refused run tried should stay behind.
+leftovers=$(find "$work/kept" -mindepth 1)
+[[ -z "$leftovers" ]] || { echo "FAIL left behind: $leftovers"; failures=$((failures + 1)); }
+((failures == 0)) && echo "all rows passed" || exit 1
