@@ -3,7 +3,6 @@
 #include <QString>
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "halloffame/data_folder.h"
 #include "temp_folder.h"
@@ -72,56 +71,43 @@ TEST(DataFolder, OnlyAMarkedProgramFolderKeepsTheFiles) {
 }
 
 // An installed copy finds a player's files beside the program (an older
-// version, a portable copy made read-only) and carries them over, once.
+// version, a portable copy made read-only) and carries them over, once; a
+// folder in the place of a file is not carried.
 TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
-    struct Case {
-        const char* programScores;  // nullptr: no such file
+    const struct {
+        const char* programScores;  // "": no such file; "/": a folder
         const char* programPrefs;
         const char* userScores;
         const char* expectedScores;  // in the per-user folder afterwards
         const char* expectedPrefs;
-    };
-    const Case cases[] = {
-        {"old table", "0\r\n", nullptr, "old table", "0\r\n"},
-        {"old table", nullptr, nullptr, "old table", nullptr},
+    } cases[] = {
+        {"old table", "0\r\n", "", "old table", "0\r\n"},
+        {"old table", "", "", "old table", ""},
         {"old table", "0\r\n", "newer table", "newer table", "0\r\n"},
-        {nullptr, nullptr, nullptr, nullptr, nullptr},
+        {"", "", "", "", ""},
+        {"/", "", "", "", ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempFolder program, perUser;
-        if (c.programScores) program.write("scores.txt", c.programScores);
-        if (c.programPrefs) program.write("prefs.txt", c.programPrefs);
-        if (c.userScores) perUser.write("scores.txt", c.userScores);
+        for (const auto& [name, text] : {std::pair{"scores.txt", c.programScores}, {"prefs.txt", c.programPrefs}}) {
+            if (*text == '/') std::filesystem::create_directory(program / name);
+            if (*text != '/' && *text) program.write(name, text);
+        }
+        if (*c.userScores) perUser.write("scores.txt", c.userScores);
         EXPECT_EQ(gyrock::defaultDataFolder(q(program.path()), q(perUser.path())), perUser.path());
-        EXPECT_EQ(perUser.exists("scores.txt"), c.expectedScores != nullptr);
-        EXPECT_EQ(perUser.exists("prefs.txt"), c.expectedPrefs != nullptr);
-        if (c.expectedScores) {
-            EXPECT_EQ(perUser.read("scores.txt"), c.expectedScores);
-        }
-        if (c.expectedPrefs) {
-            EXPECT_EQ(perUser.read("prefs.txt"), c.expectedPrefs);
-        }
-        if (c.programScores) {
+        EXPECT_EQ(perUser.read("scores.txt"), c.expectedScores);
+        EXPECT_EQ(perUser.read("prefs.txt"), c.expectedPrefs);
+        EXPECT_EQ(perUser.exists("scores.txt"), *c.expectedScores != 0);
+        if (*c.programScores != '/') {
             EXPECT_EQ(program.read("scores.txt"), c.programScores) << "the original stays";
         }
     }
 }
 
-TEST(DataFolder, AFolderInPlaceOfAPlayersFileIsNotCarried) {
-    TempFolder program, perUser;
-    std::filesystem::create_directory(program / "scores.txt");
-    EXPECT_TRUE(gyrock::carryOverPlayerFiles(program.path(), perUser.path()).isEmpty());
-    EXPECT_FALSE(perUser.exists("scores.txt"));
-}
-
-TEST(DataFolder, ProgramFolderWhenWritable) {
+// A build's own folder is marked and writable; looking leaves nothing behind.
+TEST(DataFolder, ProgramFolderWhenWritableAndNoProbeLeftBehind) {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     EXPECT_EQ(gyrock::chooseDataFolder(QString(), nullptr), program);
-}
-
-TEST(DataFolder, ProgramFolderLeavesNoProbeBehind) {
-    const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
-    gyrock::chooseDataFolder(QString(), nullptr);
     for (const auto& entry : std::filesystem::directory_iterator(program)) {
         EXPECT_EQ(entry.path().filename().string().find(".gyrock-probe"), std::string::npos);
     }

@@ -33,17 +33,13 @@ gyrock::HallOfFame table(char letter, std::int32_t base) {
 
 TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
     TempFolder dir;
-    const auto a = table('a', 1000);
+    auto a = table('a', 1000);
     const auto b = table('b', 2000);
-    {
-        auto first = a;
-        gyrock::FileState state;
-        ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), first, state));
-    }
+    gyrock::FileState first;
+    ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), a, first));
     std::mt19937 random(12345);
     std::uniform_int_distribution<int> wait(0, 3000);
-    int sawA = 0;
-    int sawB = 0;
+    int sawA = 0, sawB = 0;
     for (int round = 0; round < 500; ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);

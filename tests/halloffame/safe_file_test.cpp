@@ -1,74 +1,93 @@
-#include <gtest/gtest.h>
+#include <csignal>
+#include <functional>
 
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/sysmacros.h>
 
 #include "halloffame/data_files.h"
-
 #include "halloffame/safe_file.h"
 #include "temp_folder.h"
 
-TEST(SafeFile, ReadStopsAtTheLimitAndSaysSo) {
+using Status = gyrock::FileRead::Status;
+
+TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
     TempFolder dir;
     dir.write("f", std::string(100, 'x'));
-    const auto read = gyrock::readBounded(dir / "f", 64);
-    EXPECT_EQ(read.status, gyrock::FileRead::Status::Ok);
-    EXPECT_EQ(read.bytes.size(), 64u);
-    EXPECT_TRUE(read.truncated);
-    const auto exact = gyrock::readBounded(dir / "f", 100);
-    EXPECT_EQ(exact.bytes.size(), 100u);
-    EXPECT_FALSE(exact.truncated);
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
+    const struct {
+        const char* name;
+        std::size_t limit;
+        Status status;
+        std::size_t size;
+        bool truncated;
+    } cases[] = {
+        {"f", 64, Status::Ok, 64, true},  {"f", 99, Status::Ok, 99, true},
+        {"f", 100, Status::Ok, 100, false}, {"gone", 64, Status::Missing, 0, false},
+        {"pipe", 64, Status::Unreadable, 0, false}, {".", 64, Status::Unreadable, 0, false},
+    };
+    for (const auto& c : cases) {
+        const auto read = gyrock::readBounded(dir / c.name, c.limit);
+        EXPECT_EQ(read.status, c.status) << c.name << ' ' << c.limit;
+        EXPECT_EQ(read.bytes, std::string(c.size, 'x')) << c.name << ' ' << c.limit;
+        EXPECT_EQ(read.truncated, c.truncated) << c.name << ' ' << c.limit;
+    }
 }
 
-TEST(SafeFile, PipeInPlaceOfTheFileIsNotWaitedOn) {
-    TempFolder dir;
-    ASSERT_EQ(::mkfifo((dir / "f").c_str(), 0600), 0);
-    EXPECT_EQ(gyrock::readBounded(dir / "f").status, gyrock::FileRead::Status::Unreadable);
-}
-
-TEST(SafeFile, AtomicWriteReplacesTheWholeFileAndLeavesNoTemporary) {
+TEST(SafeFile, AtomicWriteReplacesTheWholeFileAndBackupsKeepEachVersion) {
     TempFolder dir;
     dir.write("f", std::string(1000, 'o'));
-    ASSERT_TRUE(gyrock::writeAtomically(dir / "f", "new"));
-    EXPECT_EQ(dir.read("f"), "new");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(SafeFile, BackupOfAFileKeepsItsBytesWhenTheFileIsReplaced) {
-    TempFolder dir;
-    dir.write("f", "original");
     EXPECT_EQ(gyrock::keepBackup(dir / "f"), dir / "f.bak");
     ASSERT_TRUE(gyrock::writeAtomically(dir / "f", "new"));
-    EXPECT_EQ(dir.read("f.bak"), "original");
     EXPECT_EQ(gyrock::keepBackup(dir / "f"), dir / "f.bak2");
-    EXPECT_EQ(dir.read("f.bak"), "original");
+    EXPECT_EQ(dir.read("f"), "new");
+    EXPECT_EQ(dir.read("f.bak"), std::string(1000, 'o'));
     EXPECT_EQ(dir.read("f.bak2"), "new");
+    EXPECT_EQ(dir.entries(), 3) << "no temporary left";
 }
 
-namespace {
-
-// The id of a process that has ended.
-long endedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
+// A disk that fills up or a file that cannot be synced: the save fails and
+// leaves the old file and no temporary.
+TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
+    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> faults[] = {
+        {"disk full",
+         [](const std::filesystem::path&) {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{100, 100};
+             ::setrlimit(RLIMIT_FSIZE, &limit);
+         }},
+        {"no sync",  // the temporary is a null device, which cannot be synced
+         [](const std::filesystem::path& temp) {
+             ASSERT_EQ(::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+         }},
+    };
+    for (const auto& [what, fault] : faults) {
+        if (::geteuid() != 0 && std::string(what) == "no sync") continue;  // device nodes need root
+        TempFolder dir;
+        dir.write("f", "old");
+        inChild([&, &fault = fault] {
+            fault(dir / ("f.tmp" + std::to_string(::getpid())));
+            EXPECT_FALSE(gyrock::writeAtomically(dir / "f", std::string(20000, 'n'))) << what;
+        });
+        EXPECT_EQ(dir.read("f"), "old") << what;
+        EXPECT_EQ(dir.entries(), 1) << what;
+    }
 }
-
-}  // namespace
 
 // A save killed between writing its temporary and the rename leaves the
-// temporary behind; the next start clears those and nothing else.
+// temporary behind; loading clears those and nothing else.
 TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
-    const std::string dead = std::to_string(endedProcess());
-    const std::string self = std::to_string(::getpid());
-    const std::string alive = std::to_string(::getppid());
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string dead = std::to_string(ended);
     const std::pair<std::string, bool> cases[] = {
         {"scores.txt.tmp" + dead, true},
-        {"prefs.txt.tmp" + dead, true},
-        {"scores.txt.tmp" + self, true},
-        {"scores.txt.tmp" + alive, false},  // a save that may still be under way
+        {"scores.txt.tmp" + std::to_string(::getpid()), true},
+        {"scores.txt.tmp90000009", true},  // beyond any process id
+        {"scores.txt.tmp0", true},
+        {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save that may be under way
         {"scores.txt.tmp", false},
         {"scores.txt.tmp12a", false},
         {"scores.txt.tmp99999999999999999999", false},
@@ -78,12 +97,12 @@ TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
     };
     TempFolder dir;
     dir.write("scores.txt", "");
+    dir.write("prefs.txt.tmp" + dead, "left over");
     for (const auto& [name, _] : cases) dir.write(name, "left over");
-    gyrock::HallOfFame table;
+    EXPECT_EQ(gyrock::removeLeftoverTemporaries(dir / "scores.txt"), 4);
+    for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
     gyrock::Prefs prefs;
     gyrock::FileState state;
-    gyrock::scoresFile("load", dir.path(), table, state);
     gyrock::prefsFile("load", dir.path(), prefs, state);
-    for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
-    EXPECT_TRUE(dir.exists("scores.txt"));
+    EXPECT_FALSE(dir.exists("prefs.txt.tmp" + dead));
 }

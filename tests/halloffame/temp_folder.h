@@ -1,13 +1,19 @@
 #pragma once
 // A fresh folder per test, removed afterwards, with helpers to put bytes in
-// and read them back exactly.
+// and read them back exactly; and a child process to run a step as a player
+// who cannot override file permissions, or under a fault.
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
 
+#include <gtest/gtest.h>
+#include <grp.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 class TempFolder {
@@ -36,7 +42,39 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
     bool exists(std::string_view name) const { return std::filesystem::exists(path_ / name); }
+    long entries() const {
+        return std::distance(std::filesystem::directory_iterator(path_), {});
+    }
 
 private:
     std::filesystem::path path_;
 };
+
+// Root reads and writes anything, so a step about what a player may not do
+// runs as this account when the tests run as root (as CI does).
+inline constexpr uid_t player = 65534;  // nobody
+
+// Makes `path` the player's own.
+inline void giveToPlayer(const std::filesystem::path& path) {
+    const bool root = ::geteuid() == 0;
+    EXPECT_TRUE(!root || ::chown(path.c_str(), player, player) == 0) << path;
+}
+
+// Runs `step` in a child process, as the player if `asPlayer`; its failed
+// expectations, reported by the child, fail the test.
+inline void inChild(const std::function<void()>& step, bool asPlayer = false) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (asPlayer && ::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(player) != 0 || ::setuid(player) != 0)) {
+            ADD_FAILURE() << "cannot become the player";
+        } else {
+            step();
+        }
+        std::fflush(stdout);
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    const bool passed = ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    EXPECT_TRUE(passed) << "the step in the child process failed";
+}
