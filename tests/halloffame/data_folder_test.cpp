@@ -2,32 +2,12 @@
 #include <QStandardPaths>
 #include <QString>
 
-#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "halloffame/data_folder.h"
 #include "temp_folder.h"
 
 namespace {
-
-// QCoreApplication is made here, not at static initialisation: test
-// discovery runs the binary at build time.
-class CoreAppEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "hof_paths_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QCoreApplication(argc, argv);
-        QCoreApplication::setApplicationName("gyrock-test");
-        QStandardPaths::setTestModeEnabled(true);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QCoreApplication* app_ = nullptr;
-};
-
-const auto* env = testing::AddGlobalTestEnvironment(new CoreAppEnvironment);
 
 QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
@@ -36,37 +16,34 @@ QString q(const std::filesystem::path& p) { return QString::fromStdString(p.stri
 TEST(DataFolder, RequestedFolderIsCreatedOrRefusedWithAReason) {
     TempFolder dir;
     dir.write("file", "x");
-    const struct {
-        std::filesystem::path requested;
-        bool usable;
-    } cases[] = {
-        {dir / "a" / "b", true},
-        {dir.path(), true},
-        {dir / "file", false},
-        {dir / "file" / "below", false},
+    const std::pair<std::filesystem::path, bool> cases[] = {  // usable
+        {dir / "a" / "b", true}, {dir.path(), true}, {dir / "file", false}, {dir / "file" / "b", false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [requested, usable] : cases) {
         QString error;
-        const auto chosen = gyrock::chooseDataFolder(q(c.requested), &error);
-        EXPECT_EQ(chosen.has_value(), c.usable) << c.requested;
-        EXPECT_EQ(error.isEmpty(), c.usable) << c.requested;
-        if (c.usable) {
-            EXPECT_EQ(*chosen, c.requested);
-            EXPECT_TRUE(std::filesystem::is_directory(c.requested));
-        }
+        const auto chosen = gyrock::chooseDataFolder(q(requested), &error);
+        EXPECT_EQ(chosen, usable ? std::optional(requested) : std::nullopt) << requested;
+        EXPECT_EQ(error.isEmpty(), usable) << requested;
+        EXPECT_EQ(std::filesystem::is_directory(requested), usable) << requested;
     }
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir=" + q(dir.path())}), q(dir.path()));
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir", q(dir.path())}), q(dir.path()));
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir"}), QString());
 }
 
-TEST(DataFolder, OnlyAMarkedProgramFolderKeepsTheFiles) {
-    for (const bool marked : {true, false}) {
+// A portable copy made read-only keeps the player's files per user.
+TEST(DataFolder, OnlyAMarkedWritableProgramFolderKeepsTheFiles) {
+    for (const auto& [marked, writable] : {std::pair{true, true}, {true, false}, {false, true}}) {
         TempFolder program, perUser;
         if (marked) program.write(gyrock::portableMarkerName, "");
-        const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
-        EXPECT_EQ(chosen, marked ? program.path() : perUser / "gyrock");
-        EXPECT_TRUE(std::filesystem::is_directory(chosen));
+        giveToPlayer(perUser.path());
+        if (writable) giveToPlayer(program.path());
+        ::chmod(program.path().c_str(), writable ? 0755 : 0555);
+        inChild([&, marked = marked, writable = writable] {
+            const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
+            EXPECT_EQ(chosen, marked && writable ? program.path() : perUser / "gyrock");
+            EXPECT_TRUE(std::filesystem::is_directory(chosen));
+        }, true);
     }
 }
 
@@ -111,4 +88,12 @@ TEST(DataFolder, ProgramFolderWhenWritableAndNoProbeLeftBehind) {
     for (const auto& entry : std::filesystem::directory_iterator(program)) {
         EXPECT_EQ(entry.path().filename().string().find(".gyrock-probe"), std::string::npos);
     }
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("gyrock-test");
+    QStandardPaths::setTestModeEnabled(true);
+    return RUN_ALL_TESTS();
 }

@@ -15,20 +15,13 @@ TEST(PrefsFile, EachValidLineIsTakenAndAnyOtherGivesItsDesignValue) {
         Prefs expected;
         bool damaged;
     } cases[] = {
-        {"0\r\n1\r\n1\r\n0\r\n", {0, 1, 1, 0}, false},
-        {"0\n1\n1\n0\n", {0, 1, 1, 0}, false},
-        {"0,1,1,0\r\n", {0, 1, 1, 0}, false},
-        {"0\n1\n1\n0", {0, 1, 1, 0}, false},
-        {"2\r\n0\r\n1\r\n2\r\n", {2, 0, 1, 2}, false},
-        {"1\r\n2\r\n0\r\n1\r\n", {1, 2, 0, 1}, false},
-        {"0\r\n1\r\n", {0, 1, 0, 1}, true},
-        {"0\r\n3\r\n1\r\n0\r\n", {0, 0, 1, 0}, true},
-        {"0\r\nyes\r\n1\r\n-1\r\n", {0, 0, 1, 1}, true},
-        {"0\r\n99999999999\r\n1\r\n0\r\n", {0, 0, 1, 0}, true},
-        {"\"0\"\r\n1\r\n1\r\n0\r\n", {1, 1, 1, 0}, true},
-        {"0\r\n1\r\n1\r\n0\r\nextra\r\n", {0, 1, 1, 0}, true},
-        {"", {1, 0, 0, 1}, true},
-        {std::string(64, '\0'), {1, 0, 0, 1}, true},
+        {"0\r\n1\r\n1\r\n0\r\n", {0, 1, 1, 0}, false}, {"0\n1\n1\n0\n", {0, 1, 1, 0}, false},
+        {"0,1,1,0\r\n", {0, 1, 1, 0}, false}, {"0\n1\n1\n0", {0, 1, 1, 0}, false},
+        {"2\r\n0\r\n1\r\n2\r\n", {2, 0, 1, 2}, false}, {"1\r\n2\r\n0\r\n1", {1, 2, 0, 1}, false},
+        {"0\r\n1\r\n", {0, 1, 0, 1}, true}, {"0\r\n3\r\n1\r\n0\r\n", {0, 0, 1, 0}, true},
+        {"0\r\nyes\r\n1\r\n-1\r\n", {0, 0, 1, 1}, true}, {"0\r\n99999999999\r\n1\r\n0", {0, 0, 1, 0}, true},
+        {"\"0\"\r\n1\r\n1\r\n0\r\n", {1, 1, 1, 0}, true}, {"0\r\n1\r\n1\r\n0\r\nextra", {0, 1, 1, 0}, true},
+        {"", {1, 0, 0, 1}, true}, {std::string(64, '\0'), {1, 0, 0, 1}, true},
     };
     for (const auto& c : cases) {
         const auto parsed = gyrock::parsePrefs(c.text);
@@ -37,39 +30,30 @@ TEST(PrefsFile, EachValidLineIsTakenAndAnyOtherGivesItsDesignValue) {
     }
 }
 
+// Saved values load back; a damaged file is kept before it is replaced; a
+// folder in its place gives the design values and a failed save.
 TEST(PrefsFile, SavedValuesLoadBackAndADamagedFileIsKeptFirst) {
     TempFolder dir;
     Prefs p{2, 0, 1, 0};
     FileState state;
-    ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
-    EXPECT_EQ(dir.read("prefs.txt"), "2\r\n0\r\n1\r\n0\r\n");
-    Prefs back;
-    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), back, state));
-    EXPECT_EQ(back, p);
-    EXPECT_EQ(gyrock::formatPrefs(Prefs{}), "1\r\n0\r\n0\r\n1\r\n");
-
+    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
+    EXPECT_EQ(p, Prefs{});
+    EXPECT_EQ(gyrock::formatPrefs(p), "1\r\n0\r\n0\r\n1\r\n");
     dir.write("prefs.txt", "0\r\n7\r\n");
-    EXPECT_FALSE(gyrock::prefsFile("load", dir.path(), back, state));
-    EXPECT_EQ(back, (Prefs{0, 0, 0, 1}));
-    ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), back, state));
+    EXPECT_FALSE(gyrock::prefsFile("load", dir.path(), p, state));
+    EXPECT_EQ(p, (Prefs{0, 0, 0, 1}));
+    p.opt_color = 2;
+    ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
     EXPECT_EQ(dir.read("prefs.txt.bak"), "0\r\n7\r\n");
-    EXPECT_EQ(dir.read("prefs.txt"), "0\r\n0\r\n0\r\n1\r\n");
-}
+    EXPECT_EQ(dir.read("prefs.txt"), "0\r\n0\r\n2\r\n1\r\n");
+    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
+    EXPECT_EQ(p, (Prefs{0, 0, 2, 1}));
 
-TEST(PrefsFile, MissingFileOrAFolderInItsPlaceGivesTheDesignValues) {
-    TempFolder dir;
-    for (const bool folder : {false, true}) {
-        if (folder) std::filesystem::create_directory(dir / "prefs.txt");
-        Prefs p{0, 1, 1, 0};
-        FileState state;
-        EXPECT_EQ(gyrock::prefsFile("load", dir.path(), p, state), !folder);
-        EXPECT_EQ(p, Prefs{});
-        EXPECT_EQ(state.damaged, folder);
-    }
-    Prefs p;
-    FileState state;
-    EXPECT_FALSE(gyrock::prefsFile("save", dir.path(), p, state));
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "prefs.txt"));
+    TempFolder other;
+    std::filesystem::create_directory(other / "prefs.txt");
+    EXPECT_FALSE(gyrock::prefsFile("load", other.path(), p, state));
+    EXPECT_EQ(p, Prefs{});
+    EXPECT_FALSE(gyrock::prefsFile("save", other.path(), p, state));
 }
 
 TEST(DataFiles, ModeMustBeExactlyLoadOrSave) {

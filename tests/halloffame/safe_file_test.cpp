@@ -1,7 +1,5 @@
 #include <csignal>
-#include <functional>
 
-#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -23,9 +21,9 @@ TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
         std::size_t size;
         bool truncated;
     } cases[] = {
-        {"f", 64, Status::Ok, 64, true},  {"f", 99, Status::Ok, 99, true},
-        {"f", 100, Status::Ok, 100, false}, {"gone", 64, Status::Missing, 0, false},
-        {"pipe", 64, Status::Unreadable, 0, false}, {".", 64, Status::Unreadable, 0, false},
+        {"f", 64, Status::Ok, 64, true}, {"f", 99, Status::Ok, 99, true},
+        {"f", 100, Status::Ok, 100, false}, {"gone", 9, Status::Missing, 0, false},
+        {"pipe", 9, Status::Unreadable, 0, false}, {".", 9, Status::Unreadable, 0, false},
     };
     for (const auto& c : cases) {
         const auto read = gyrock::readBounded(dir / c.name, c.limit);
@@ -81,28 +79,22 @@ TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
     const pid_t ended = ::fork();
     if (ended == 0) ::_exit(0);
     ::waitpid(ended, nullptr, 0);
-    const std::string dead = std::to_string(ended);
+    const std::string dead = ".tmp" + std::to_string(ended);
     const std::pair<std::string, bool> cases[] = {
-        {"scores.txt.tmp" + dead, true},
-        {"scores.txt.tmp" + std::to_string(::getpid()), true},
-        {"scores.txt.tmp90000009", true},  // beyond any process id
-        {"scores.txt.tmp0", true},
-        {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save that may be under way
-        {"scores.txt.tmp", false},
-        {"scores.txt.tmp12a", false},
-        {"scores.txt.tmp99999999999999999999", false},
-        {"other.txt.tmp" + dead, false},
-        {"xscores.txt.tmp" + dead, false},
-        {"scores.txt.bak", false},
+        {"scores.txt" + dead, true}, {"scores.txt.tmp" + std::to_string(::getpid()), true},
+        {"scores.txt.tmp90000009", true}, {"scores.txt.tmp0", true},  // no process has these
+        {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save may be under way
+        {"scores.txt.tmp", false}, {"scores.txt.tmp12a", false},
+        {"scores.txt.tmp99999999999999999999", false}, {"other.txt" + dead, false},
+        {"xscores.txt" + dead, false}, {"scores.txt.bak", false},
     };
     TempFolder dir;
-    dir.write("scores.txt", "");
-    dir.write("prefs.txt.tmp" + dead, "left over");
     for (const auto& [name, _] : cases) dir.write(name, "left over");
+    dir.write("prefs.txt" + dead, "left over");
     EXPECT_EQ(gyrock::removeLeftoverTemporaries(dir / "scores.txt"), 4);
     for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
     gyrock::Prefs prefs;
     gyrock::FileState state;
     gyrock::prefsFile("load", dir.path(), prefs, state);
-    EXPECT_FALSE(dir.exists("prefs.txt.tmp" + dead));
+    EXPECT_FALSE(dir.exists("prefs.txt" + dead));
 }
