@@ -2,6 +2,8 @@
 #include <QStandardPaths>
 #include <QString>
 
+#include <array>
+
 #include <sys/stat.h>
 
 #include "halloffame/data_folder.h"
@@ -51,33 +53,24 @@ TEST(DataFolder, OnlyAMarkedWritableProgramFolderKeepsTheFiles) {
 // version, a portable copy made read-only) and carries them over, once; a
 // folder in the place of a file is not carried.
 TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
-    const struct {
-        const char* programScores;  // "": no such file; "/": a folder
-        const char* programPrefs;
-        const char* userScores;
-        const char* expectedScores;  // in the per-user folder afterwards
-        const char* expectedPrefs;
-    } cases[] = {
-        {"old table", "0\r\n", "", "old table", "0\r\n"},
-        {"old table", "", "", "old table", ""},
-        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"},
-        {"", "", "", "", ""},
+    // Beside the program: scores ("/": a folder), prefs; per user: scores
+    // before, then scores and prefs after ("": none).
+    const std::array<const char*, 5> cases[] = {
+        {"old table", "0\r\n", "", "old table", "0\r\n"}, {"old table", "", "", "old table", ""},
+        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"}, {"", "", "", "", ""},
         {"/", "", "", "", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [scores, prefs, userScores, expectedScores, expectedPrefs] : cases) {
         TempFolder program, perUser;
-        for (const auto& [name, text] : {std::pair{"scores.txt", c.programScores}, {"prefs.txt", c.programPrefs}}) {
-            if (*text == '/') std::filesystem::create_directory(program / name);
-            if (*text != '/' && *text) program.write(name, text);
-        }
-        if (*c.userScores) perUser.write("scores.txt", c.userScores);
+        if (*scores == '/') std::filesystem::create_directory(program / "scores.txt");
+        if (*scores && *scores != '/') program.write("scores.txt", scores);
+        if (*prefs) program.write("prefs.txt", prefs);
+        if (*userScores) perUser.write("scores.txt", userScores);
         EXPECT_EQ(gyrock::defaultDataFolder(q(program.path()), q(perUser.path())), perUser.path());
-        EXPECT_EQ(perUser.read("scores.txt"), c.expectedScores);
-        EXPECT_EQ(perUser.read("prefs.txt"), c.expectedPrefs);
-        EXPECT_EQ(perUser.exists("scores.txt"), *c.expectedScores != 0);
-        if (*c.programScores != '/') {
-            EXPECT_EQ(program.read("scores.txt"), c.programScores) << "the original stays";
-        }
+        EXPECT_EQ(perUser.exists("scores.txt"), *expectedScores != 0) << scores;
+        EXPECT_EQ(perUser.read("scores.txt"), expectedScores);
+        EXPECT_EQ(perUser.read("prefs.txt"), expectedPrefs);
+        EXPECT_TRUE(*scores == '/' || program.read("scores.txt") == scores) << "the original stays";
     }
 }
 

@@ -14,22 +14,16 @@ TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
     TempFolder dir;
     dir.write("f", std::string(100, 'x'));
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
-    const struct {
-        const char* name;
-        std::size_t limit;
-        Status status;
-        std::size_t size;
-        bool truncated;
-    } cases[] = {
+    const std::tuple<const char*, std::size_t, Status, std::size_t, bool> cases[] = {
         {"f", 64, Status::Ok, 64, true}, {"f", 99, Status::Ok, 99, true},
         {"f", 100, Status::Ok, 100, false}, {"gone", 9, Status::Missing, 0, false},
         {"pipe", 9, Status::Unreadable, 0, false}, {".", 9, Status::Unreadable, 0, false},
     };
-    for (const auto& c : cases) {
-        const auto read = gyrock::readBounded(dir / c.name, c.limit);
-        EXPECT_EQ(read.status, c.status) << c.name << ' ' << c.limit;
-        EXPECT_EQ(read.bytes, std::string(c.size, 'x')) << c.name << ' ' << c.limit;
-        EXPECT_EQ(read.truncated, c.truncated) << c.name << ' ' << c.limit;
+    for (const auto& [name, limit, status, size, truncated] : cases) {
+        const auto read = gyrock::readBounded(dir / name, limit);
+        EXPECT_EQ(read.status, status) << name << ' ' << limit;
+        EXPECT_EQ(read.bytes, std::string(size, 'x')) << name << ' ' << limit;
+        EXPECT_EQ(read.truncated, truncated) << name << ' ' << limit;
     }
 }
 
@@ -45,31 +39,23 @@ TEST(SafeFile, AtomicWriteReplacesTheWholeFileAndBackupsKeepEachVersion) {
     EXPECT_EQ(dir.entries(), 3) << "no temporary left";
 }
 
-// A disk that fills up or a file that cannot be synced: the save fails and
-// leaves the old file and no temporary.
+// A disk that fills up, or a temporary that cannot be synced (a null device):
+// the save fails and leaves the old file and no temporary.
 TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
-    const std::pair<const char*, std::function<void(const std::filesystem::path&)>> faults[] = {
-        {"disk full",
-         [](const std::filesystem::path&) {
-             std::signal(SIGXFSZ, SIG_IGN);
-             const rlimit limit{100, 100};
-             ::setrlimit(RLIMIT_FSIZE, &limit);
-         }},
-        {"no sync",  // the temporary is a null device, which cannot be synced
-         [](const std::filesystem::path& temp) {
-             ASSERT_EQ(::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
-         }},
-    };
-    for (const auto& [what, fault] : faults) {
-        if (::geteuid() != 0 && std::string(what) == "no sync") continue;  // device nodes need root
+    for (const bool diskFull : {true, false}) {
+        if (!diskFull && ::geteuid() != 0) continue;  // making a device node needs root
         TempFolder dir;
         dir.write("f", "old");
-        inChild([&, &fault = fault] {
-            fault(dir / ("f.tmp" + std::to_string(::getpid())));
-            EXPECT_FALSE(gyrock::writeAtomically(dir / "f", std::string(20000, 'n'))) << what;
+        inChild([&] {
+            const rlimit small{100, 100};
+            const auto temp = dir / ("f.tmp" + std::to_string(::getpid()));
+            std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(diskFull ? ::setrlimit(RLIMIT_FSIZE, &small)
+                               : ::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+            EXPECT_FALSE(gyrock::writeAtomically(dir / "f", std::string(20000, 'n'))) << diskFull;
         });
-        EXPECT_EQ(dir.read("f"), "old") << what;
-        EXPECT_EQ(dir.entries(), 1) << what;
+        EXPECT_EQ(dir.read("f"), "old") << diskFull;
+        EXPECT_EQ(dir.entries(), 1) << diskFull;
     }
 }
 
@@ -84,6 +70,7 @@ TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
         {"scores.txt" + dead, true}, {"scores.txt.tmp" + std::to_string(::getpid()), true},
         {"scores.txt.tmp90000009", true}, {"scores.txt.tmp0", true},  // no process has these
         {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save may be under way
+        {"scores.txt.tmp1", false},
         {"scores.txt.tmp", false}, {"scores.txt.tmp12a", false},
         {"scores.txt.tmp99999999999999999999", false}, {"other.txt" + dead, false},
         {"xscores.txt" + dead, false}, {"scores.txt.bak", false},

@@ -61,15 +61,13 @@ TEST(ScoresFile, MissingFileGivesZerosAndSaveWritesTwentyCrLfLines) {
 // A damaged text is marked so that the original is kept before it is replaced.
 TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
     const std::string whole = sampleFile();
-    const struct {
-        std::string bytes;
-        int validEntries;  // the sample's scores; the rest score 0, unnamed
-        bool damaged;
-    } cases[] = {
+    // The bytes, how many entries have the sample's scores (the rest score 0
+    // and have no name), damaged.
+    const std::tuple<std::string, int, bool> cases[] = {
         {sampleFile("\n", "\n"), 10, false},
         {whole.substr(0, whole.size() - 2), 10, false},
         {whole.substr(0, whole.size() - 1), 10, false},  // cut between CR and LF
-        {sampleFile(",", "\r\n"), 10, false},
+        {sampleFile(",", ","), 10, false},
         {whole + "\r\n \r\n", 10, false},
         {"\xEF\xBB\xBF" + whole, 10, false},
         {sampleWith("300\r\n", " +300 \r\n"), 10, false},
@@ -90,28 +88,24 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
         {std::string(400, '\0'), 0, true},
         {std::string("\xFF\xFE\x00\x01garbage\r\n\"", 14), 0, true},
     };
-    for (const auto& c : cases) {
-        const auto parsed = gyrock::parseScores(c.bytes);
-        EXPECT_EQ(parsed.damaged, c.damaged) << c.bytes;
+    for (const auto& [bytes, valid, damaged] : cases) {
+        const auto parsed = gyrock::parseScores(bytes);
+        EXPECT_EQ(parsed.damaged, damaged) << bytes;
         for (int k = 0; k < 10; ++k) {
-            EXPECT_EQ(parsed.table.hofscore[k], k < c.validEntries ? 100 * k : 0) << c.bytes;
-            EXPECT_TRUE(k < c.validEntries || parsed.table.hofname[k].empty()) << c.bytes;
+            EXPECT_EQ(parsed.table.hofscore[k], k < valid ? 100 * k : 0) << bytes;
+            EXPECT_TRUE(k < valid || parsed.table.hofname[k].empty()) << bytes;
         }
     }
 }
 
 TEST(ScoresFile, BrokenAndEightBitNamesKeepTheirText) {
-    const struct {
-        std::string bytes;
-        int index;
-        const char* name;
-    } cases[] = {
+    const std::tuple<std::string, int, std::string> cases[] = {  // bytes, index, name
         {sampleWith("\"Player 2\"", "Player 2"), 2, "Player 2"},
         {sampleWith("\"Player 7\"", "\"Player 7"), 7, "Player 7"},
         {sampleWith("\"Player 8\"", "\"Play\"er 8\"  "), 8, "Play\"er 8"},
         {sampleWith("Player 6", "Zo\xEB \x80\x99"), 6, "Zoë €™"},
     };
-    for (const auto& c : cases) EXPECT_EQ(gyrock::parseScores(c.bytes).table.hofname[c.index], c.name);
+    for (const auto& [bytes, k, name] : cases) EXPECT_EQ(gyrock::parseScores(bytes).table.hofname[k], name);
 }
 
 // A cut inside a character, or just after one, leaves a file read as UTF-8.

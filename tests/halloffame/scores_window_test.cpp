@@ -30,16 +30,6 @@ struct FakeHost : gyrock::ScoresHost {
     void saveHallOfFame() override { ++saves; }
 };
 
-// Scores 999990 and up, out of order; names Empty0 to Empty9.
-HallOfFame sixDigits() {
-    HallOfFame t;
-    for (int k = 0; k < 10; ++k) {
-        t.hofscore[k] = 999990 + (k * 7) % 10;
-        t.hofname[k] = "Empty" + std::to_string(k);
-    }
-    return t;
-}
-
 // Runs `step` once the modal window is up, and fails the test rather than
 // hang if it never closes.
 void whenShown(ScoresWindow& w, std::function<void()> step) {
@@ -50,14 +40,25 @@ void whenShown(ScoresWindow& w, std::function<void()> step) {
     });
 }
 
+// Scores 999990 and up, out of order; names Empty0 to Empty9.
+class ScoresWindowTest : public testing::Test {
+protected:
+    ScoresWindowTest() {
+        for (int k = 0; k < 10; ++k) {
+            table.hofscore[k] = 999990 + (k * 7) % 10;
+            table.hofname[k] = "Empty" + std::to_string(k);
+        }
+    }
+    HallOfFame table;
+    FakeHost host;
+    ScoresWindow w{table, host};
+};
+
 }  // namespace
 
 // Shown in the loaded order, top row first; every caption fits.
-TEST(ScoresWindow, TableViewShowsRanksTopDownAndOkClosesIt) {
-    HallOfFame t = sixDigits();
-    t.hofname[9] = "";
-    FakeHost host;
-    ScoresWindow w(t, host);
+TEST_F(ScoresWindowTest, TableViewShowsRanksTopDownAndOkClosesIt) {
+    table.hofname[9] = "";
     whenShown(w, [&] {
         EXPECT_TRUE(w.form().Frame1->isHidden());
         const std::pair<QLabel*, const char*> rows[] = {
@@ -72,31 +73,23 @@ TEST(ScoresWindow, TableViewShowsRanksTopDownAndOkClosesIt) {
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(host.frameEnabled);
     EXPECT_EQ(host.resumes, 0);  // no game
-}
-
-TEST(ScoresWindow, OkResumesAGameOnlyWhenNotToRemainPaused) {
-    for (bool remain : {true, false}) {
-        HallOfFame t = sixDigits();
-        FakeHost host;
-        host.gameRunning = true;
+    host.gameRunning = true;
+    for (const bool remain : {true, false}) {
         host.remain = remain;
-        ScoresWindow w(t, host);
         whenShown(w, [&] { w.form().Command1->click(); });
         w.showTableView();
-        EXPECT_EQ(host.resumes, remain ? 0 : 1);
     }
+    EXPECT_EQ(host.resumes, 1) << "only when not to remain paused";
 }
 
 // A score that beats no entry opens nothing; one that does opens the name
 // entry, whose OK enters the text unchanged, saves and shows the table.
-TEST(ScoresWindow, NameEntryTakesTheTextUnchangedSavesAndShowsTheTable) {
-    HallOfFame t = sixDigits();
-    FakeHost host;
+TEST_F(ScoresWindowTest, NameEntryTakesTheTextUnchangedSavesAndShowsTheTable) {
+    const HallOfFame before = table;
     host.score = 999990;
-    ScoresWindow w(t, host);
     w.checkHallOfFame();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_EQ(t, sixDigits());
+    EXPECT_EQ(table, before);
 
     host.score = 999995;
     host.remain = false;
@@ -111,19 +104,16 @@ TEST(ScoresWindow, NameEntryTakesTheTextUnchangedSavesAndShowsTheTable) {
         w.form().Command1->click();
     });
     w.checkHallOfFame();
-    EXPECT_EQ(t.hofname[4], " Smith, \"J\" ");  // below the older 999995
+    EXPECT_EQ(table.hofname[4], " Smith, \"J\" ");  // below the older 999995
     EXPECT_EQ(host.saves, 1);
     EXPECT_EQ(host.resumes, 0);
     EXPECT_EQ(w.form().Text1->text(), " Smith, \"J\" ");  // kept for next time
 }
 
-TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothingAndTheBoxIsBounded) {
-    HallOfFame t = sixDigits();
-    FakeHost host;
-    ScoresWindow w(t, host);
-    w.form().Text1->setText("Kept");
+TEST_F(ScoresWindowTest, TabbingIntoTheKeptNameSelectsNothingAndTheBoxIsBounded) {
+    QLineEdit* name = w.form().Text1;
+    name->setText("Kept");
     whenShown(w, [&] {
-        QLineEdit* name = w.form().Text1;
         w.activateWindow();
         for (int i = 0; i < 500 && QApplication::activeWindow() != &w; ++i) {
             QApplication::processEvents(QEventLoop::AllEvents, 10);
