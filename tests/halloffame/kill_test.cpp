@@ -8,22 +8,14 @@
 #include "halloffame/data_files.h"
 #include "temp_folder.h"
 
-namespace {
-
-gyrock::HallOfFame table(char letter) {
-    gyrock::HallOfFame t;
-    for (int k = 0; k < 10; ++k) {
-        t.hofscore[k] = letter * 100 + k;
-        t.hofname[k] = std::string(200, letter);  // long enough to be written in pieces
-    }
-    return t;
-}
-
-}  // namespace
-
 TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
     TempFolder dir;
-    gyrock::HallOfFame tables[2] = {table('a'), table('b')};
+    gyrock::HallOfFame tables[2];
+    for (int k = 0; k < 10; ++k) {
+        tables[0].hofscore[k] = k, tables[1].hofscore[k] = 100 + k;
+        tables[0].hofname[k] = std::string(200, 'a');  // long enough to be written in pieces
+        tables[1].hofname[k] = std::string(200, 'b');
+    }
     gyrock::FileState state;
     ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), tables[0], state));
     std::mt19937 random(12345);
@@ -33,7 +25,7 @@ TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
         int saved[2];
         ASSERT_EQ(::pipe(saved), 0);
         const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
+        ASSERT_GT(child, -1);  // never kill(-1, ...)
         // The child saves the two tables in turn, telling of each save, until killed.
         for (unsigned n = 0; child == 0; ++n) {
             gyrock::scoresFile("save", dir.path(), tables[n % 2], state);
@@ -53,6 +45,5 @@ TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
         ++seen[back == tables[1]];
     }
     // Both tables must have been seen, or the kills never hit a save.
-    EXPECT_GT(seen[0], 0);
-    EXPECT_GT(seen[1], 0);
+    EXPECT_TRUE(seen[0] > 0 && seen[1] > 0) << seen[0] << ' ' << seen[1];
 }

@@ -58,15 +58,15 @@ TEST(PrefsFile, SavedValuesLoadBackAndADamagedFileIsKeptFirst) {
 
 TEST(DataFiles, ModeMustBeExactlyLoadOrSave) {
     TempFolder dir;
+    gyrock::HallOfFame t;
+    t.hofscore[3] = 7;
+    Prefs p{0, 1, 1, 0};
+    FileState state;
     for (const char* mode : {"Load", "SAVE", "save ", "", "loads"}) {
-        gyrock::HallOfFame t;
-        t.hofscore[3] = 7;
-        Prefs p{0, 1, 1, 0};
-        FileState state;
         EXPECT_FALSE(gyrock::scoresFile(mode, dir.path(), t, state)) << mode;
         EXPECT_FALSE(gyrock::prefsFile(mode, dir.path(), p, state)) << mode;
-        EXPECT_EQ(t.hofscore[3], 7);
-        EXPECT_EQ(p, (Prefs{0, 1, 1, 0}));
     }
+    EXPECT_EQ(t.hofscore[3], 7);
+    EXPECT_EQ(p, (Prefs{0, 1, 1, 0}));
     EXPECT_EQ(dir.entries(), 0);
 }
