@@ -58,6 +58,7 @@ inline void giveToPlayer(const std::filesystem::path& path) {
 inline void inChild(const std::function<void()>& step, bool asPlayer = false) {
     const pid_t child = ::fork();
     if (child == 0) {
+        ::alarm(60);  // a step that hangs fails instead
         const bool dropped = !asPlayer || ::geteuid() != 0 ||
                              (::setgroups(0, nullptr) == 0 && ::setgid(player) == 0 && ::setuid(player) == 0);
         if (dropped) step();
