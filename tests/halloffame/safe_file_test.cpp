@@ -27,18 +27,6 @@ TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
     }
 }
 
-TEST(SafeFile, AtomicWriteReplacesTheWholeFileAndBackupsKeepEachVersion) {
-    TempFolder dir;
-    dir.write("f", std::string(1000, 'o'));
-    EXPECT_EQ(gyrock::keepBackup(dir / "f"), dir / "f.bak");
-    ASSERT_TRUE(gyrock::writeAtomically(dir / "f", "new"));
-    EXPECT_EQ(gyrock::keepBackup(dir / "f"), dir / "f.bak2");
-    EXPECT_EQ(dir.read("f"), "new");
-    EXPECT_EQ(dir.read("f.bak"), std::string(1000, 'o'));
-    EXPECT_EQ(dir.read("f.bak2"), "new");
-    EXPECT_EQ(dir.entries(), 3) << "no temporary left";
-}
-
 // A disk that fills up, or a temporary that cannot be synced (a null device):
 // the save fails and leaves the old file and no temporary.
 TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {

@@ -54,6 +54,7 @@ TEST(ScoresFile, MissingFileGivesZerosAndSaveWritesTwentyCrLfLines) {
     HallOfFame t = sample();
     ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), t, state));
     EXPECT_EQ(dir.read("scores.txt"), sampleFile());
+    EXPECT_EQ(dir.entries(), 1) << "no temporary left";
     EXPECT_EQ(load(dir, state, true), sample());
     EXPECT_EQ(gyrock::formatScores(HallOfFame{}), times("0\r\n\"\"\r\n", 10));
 }
@@ -175,34 +176,25 @@ TEST(ScoresFile, FolderInPlaceOfTheFileGivesZerosAndAFailedSave) {
     EXPECT_FALSE(gyrock::scoresFile("save", dir / "gone", t, state)) << "a missing folder";
 }
 
-TEST(ScoresFile, UnwritableFolderReportsFailureAndKeepsTheOldFile) {
-    TempFolder dir;
-    dir.write("scores.txt", sampleFile());
-    ::chmod(dir.path().c_str(), 0555);
-    inChild([&] {
-        HallOfFame t;
-        FileState state;
-        EXPECT_FALSE(gyrock::scoresFile("save", dir.path(), t, state));
-    }, true);
-    EXPECT_EQ(dir.read("scores.txt"), sampleFile());
-}
-
-// The player's own file they cannot read, and a damaged one of another
-// account they cannot link: each is kept as a backup before it is replaced.
-TEST(ScoresFile, FilesThePlayerCannotReadOrLinkAreKeptBeforeBeingReplaced) {
-    for (const bool own : {true, false}) {
+// As the player: a folder they cannot write, where the save fails; their own
+// file they cannot read, and a damaged one of another account they cannot
+// link, each kept as a backup before it is replaced.
+TEST(ScoresFile, FilesThePlayerCannotWriteReadOrLinkAreNeverLost) {
+    for (const int situation : {0, 1, 2}) {
         TempFolder dir;
-        const std::string original = own ? sampleFile() : "junk" + std::string(40000, 'x');
+        const std::string original = situation < 2 ? sampleFile() : "junk" + std::string(40000, 'x');
         dir.write("scores.txt", original);
-        giveToPlayer(dir.path());
-        if (own) giveToPlayer(dir / "scores.txt");
-        ::chmod((dir / "scores.txt").c_str(), own ? 0 : 0644);
+        if (situation > 0) giveToPlayer(dir.path());
+        if (situation == 1) giveToPlayer(dir / "scores.txt");
+        ::chmod(dir.path().c_str(), situation == 0 ? 0555 : 0700);
+        ::chmod((dir / "scores.txt").c_str(), situation == 1 ? 0 : 0644);
         inChild([&] {
             FileState state;
-            HallOfFame t = load(dir, state, false);
-            EXPECT_TRUE(gyrock::scoresFile("save", dir.path(), t, state)) << own;
+            HallOfFame t = load(dir, state, situation == 0);
+            EXPECT_EQ(gyrock::scoresFile("save", dir.path(), t, state), situation > 0) << situation;
         }, true);
-        EXPECT_EQ(dir.read("scores.txt.bak"), original) << own;
-        EXPECT_EQ(dir.read("scores.txt"), gyrock::formatScores(HallOfFame{})) << own;
+        EXPECT_EQ(dir.read("scores.txt.bak"), situation > 0 ? original : "") << situation;
+        const std::string saved = gyrock::formatScores(HallOfFame{});
+        EXPECT_EQ(dir.read("scores.txt"), situation > 0 ? saved : original) << situation;
     }
 }
