@@ -41,23 +41,18 @@ TEST(HallOfFameSort, SortsAscendingAndKeepsEqualScoresInOrder) {
 // The new entry replaces index 0, the lowest of an ordered table, and moves
 // up below any equal older one.
 TEST(HallOfFameEntry, NewEntryReplacesTheLowestAndTakesItsRank) {
-    const struct {
-        Scores before;
-        std::int32_t score;
-        Scores after;
-        int newAt;
-    } cases[] = {
+    const std::tuple<Scores, std::int32_t, Scores, int> cases[] = {  // before, score, after, new at
         {tens, 55, {20, 30, 40, 50, 55, 60, 70, 80, 90, 100}, 4},
         {tens, 1000, {20, 30, 40, 50, 60, 70, 80, 90, 100, 1000}, 9},
         {tens, 30, {20, 30, 30, 40, 50, 60, 70, 80, 90, 100}, 1},
         {falling, 60, {50, 60, 100, 200, 300, 400, 500, 600, 700, 800}, 1},
     };
-    for (const auto& c : cases) {
-        gyrock::HallOfFame t = withScores(c.before);
-        gyrock::enterName(t, c.score, " new, \"x\" ");
-        EXPECT_EQ(t.hofscore, c.after) << c.score;
-        EXPECT_EQ(t.hofname[c.newAt], " new, \"x\" ") << c.score;
-        EXPECT_EQ(std::count(t.hofname.begin(), t.hofname.end(), "a"), 0) << c.score;
+    for (const auto& [before, score, after, newAt] : cases) {
+        gyrock::HallOfFame t = withScores(before);
+        gyrock::enterName(t, score, " new, \"x\" ");
+        EXPECT_EQ(t.hofscore, after) << score;
+        EXPECT_EQ(t.hofname[newAt], " new, \"x\" ") << score;
+        EXPECT_EQ(std::count(t.hofname.begin(), t.hofname.end(), "a"), 0) << score;
     }
 }
 
