@@ -82,6 +82,7 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
         {sampleWith("\"Player 2\"", "Player 2"), 10, true},
         {sampleWith("\"Player 7\"", "\"Player 7"), 10, true},
         {sampleWith("\"Player 8\"", "\"Play\"er 8\""), 10, true},
+        {sampleWith("\"Player 4\"", "\"Player 4\" x"), 10, true},
         {whole.substr(0, whole.size() - 2) + "x", 10, true},
         {sampleWith("Player 5", std::string(600, 'x')), 10, true},  // too long to keep whole
         {whole + "12\r\n\"extra\"\r\n", 10, true},
