@@ -104,6 +104,7 @@ TEST(ScoresFile, BrokenAndEightBitNamesKeepTheirText) {
     const std::tuple<std::string, int, std::string> cases[] = {  // bytes, index, name
         {sampleWith("\"Player 2\"", "Player 2"), 2, "Player 2"},
         {sampleWith("\"Player 7\"", "\"Player 7"), 7, "Player 7"},
+        {"0\n\"Player 0\n", 0, "Player 0"},
         {sampleWith("\"Player 8\"", "\"Play\"er 8\"  "), 8, "Play\"er 8"},
         {sampleWith("Player 6", "Zo\xEB \x80\x99"), 6, "Zoë €™"},
     };
