@@ -174,7 +174,8 @@ TEST(ScoresFile, FolderInPlaceOfTheFileGivesZerosAndAFailedSave) {
     EXPECT_EQ(t, HallOfFame{});
     EXPECT_FALSE(gyrock::scoresFile("save", dir.path(), t, state));
     EXPECT_EQ(dir.read("scores.txt/keep"), "player's");
-    EXPECT_EQ(dir.entries(), 1) << "no temporary left";
+    EXPECT_TRUE(gyrock::keepBackup(dir / "scores.txt").empty()) << "a folder is not copied";
+    EXPECT_EQ(dir.entries(), 1) << "no temporary or backup left";
     EXPECT_FALSE(gyrock::scoresFile("save", dir / "gone", t, state)) << "a missing folder";
 }
 
