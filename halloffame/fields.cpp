@@ -1,5 +1,7 @@
 #include "halloffame/fields.h"
 
+#include <algorithm>
+
 namespace gyrock {
 
 namespace {
@@ -31,21 +33,15 @@ std::size_t FieldReader::endOfLine() const {
 }
 
 bool FieldReader::consumeSeparator() {
-    if (pos_ >= text_.size()) return true;
-    if (text_[pos_] == ',') {
-        ++pos_;
+    const std::string_view rest = text_.substr(pos_);
+    if (rest.empty()) return true;
+    // A lone CR ends a field only at the end: a file cut between CR and LF.
+    if (rest.starts_with(",") || rest.starts_with("\n") || rest == "\r") {
+        pos_ += 1;
         return true;
     }
-    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') {
+    if (rest.starts_with("\r\n")) {
         pos_ += 2;
-        return true;
-    }
-    if (text_[pos_] == '\r' && pos_ + 1 == text_.size()) {
-        ++pos_;
-        return true;
-    }
-    if (text_[pos_] == '\n') {
-        ++pos_;
         return true;
     }
     return false;
@@ -89,7 +85,7 @@ Field FieldReader::readQuoted() {
     }
     field.text.assign(rest);
     field.clean = false;
-    pos_ = eol < text_.size() ? eol + 1 : eol;
+    pos_ = std::min(eol + 1, text_.size());
     return field;
 }
 

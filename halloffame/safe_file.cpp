@@ -89,7 +89,7 @@ FileRead readBounded(const fs::path& file, std::size_t limit) {
     }
     result.bytes.resize(limit + 1);
     std::size_t got = 0;
-    while (got < limit + 1) {
+    while (got <= limit) {
         const ssize_t n = ::read(fd.get(), result.bytes.data() + got, limit + 1 - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {

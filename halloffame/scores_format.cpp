@@ -10,9 +10,10 @@ namespace {
 constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
 
 // A cut-off file may end in the middle of a character; that alone must not
-// make the whole file look like an 8-bit one.
+// make the whole file look like an 8-bit one. The last character goes,
+// whole or not: four bytes at most, lead byte included.
 std::string_view dropCutCharacter(std::string_view bytes) {
-    for (int k = 0; k < 3 && !bytes.empty(); ++k) {
+    for (int k = 0; k < 4 && !bytes.empty(); ++k) {
         const auto b = static_cast<unsigned char>(bytes.back());
         if (b < 0x80) break;
         bytes.remove_suffix(1);

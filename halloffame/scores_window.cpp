@@ -89,9 +89,7 @@ void ScoresWindow::checkHallOfFame() {
 void ScoresWindow::Command1_Click() {
     host_.setGameModeFrameEnabled(true);
     if (!ui_->Frame1->isHidden()) {
-        table_.hofscore[0] = host_.currentScore();
-        table_.hofname[0] = ui_->Text1->text().toStdString();
-        sortHallOfFame(table_.hofname, table_.hofscore);
+        enterName(table_, host_.currentScore(), ui_->Text1->text().toStdString());
         host_.saveHallOfFame();
         refreshLabels();
         ui_->Frame1->hide();

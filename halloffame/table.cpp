@@ -31,6 +31,12 @@ void sortHallOfFame(std::array<std::string, hallOfFameSize>& hofname,
     } while (swaps != 0);
 }
 
+void enterName(HallOfFame& table, std::int32_t score, std::string name) {
+    table.hofscore[0] = score;
+    table.hofname[0] = std::move(name);
+    sortHallOfFame(table.hofname, table.hofscore);
+}
+
 bool qualifies(const HallOfFame& table, std::int32_t score) {
     for (std::int32_t entry : table.hofscore) {
         if (entry < score) return true;

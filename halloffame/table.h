@@ -32,6 +32,10 @@ struct HallOfFame {
 void sortHallOfFame(std::array<std::string, hallOfFameSize>& hofname,
                     std::array<std::int32_t, hallOfFameSize>& hofscore);
 
+// The name entry: the new entry takes index 0, the lowest place, and the sort
+// then moves it up to its rank, below every older entry of an equal score.
+void enterName(HallOfFame& table, std::int32_t score, std::string name);
+
 // True when some entry is strictly lower than the score.
 bool qualifies(const HallOfFame& table, std::int32_t score);
 

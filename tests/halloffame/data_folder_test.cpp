@@ -2,33 +2,14 @@
 #include <QStandardPaths>
 #include <QString>
 
-#include <gtest/gtest.h>
+#include <array>
+
 #include <sys/stat.h>
 
 #include "halloffame/data_folder.h"
 #include "temp_folder.h"
 
 namespace {
-
-// QCoreApplication is made here, not at static initialisation: test
-// discovery runs the binary at build time.
-class CoreAppEnvironment : public testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "hof_paths_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = new QCoreApplication(argc, argv);
-        QCoreApplication::setApplicationName("gyrock-test");
-        QStandardPaths::setTestModeEnabled(true);
-    }
-    void TearDown() override { delete app_; }
-
-private:
-    QCoreApplication* app_ = nullptr;
-};
-
-const auto* env = testing::AddGlobalTestEnvironment(new CoreAppEnvironment);
 
 QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
@@ -37,92 +18,75 @@ QString q(const std::filesystem::path& p) { return QString::fromStdString(p.stri
 TEST(DataFolder, RequestedFolderIsCreatedOrRefusedWithAReason) {
     TempFolder dir;
     dir.write("file", "x");
-    const struct {
-        std::filesystem::path requested;
-        bool usable;
-    } cases[] = {
-        {dir / "a" / "b", true},
-        {dir.path(), true},
-        {dir / "file", false},
-        {dir / "file" / "below", false},
+    const std::pair<std::filesystem::path, bool> cases[] = {  // usable
+        {dir / "a" / "b", true}, {dir.path(), true}, {dir / "file", false}, {dir / "file" / "b", false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [requested, usable] : cases) {
         QString error;
-        const auto chosen = gyrock::chooseDataFolder(q(c.requested), &error);
-        EXPECT_EQ(chosen.has_value(), c.usable) << c.requested;
-        EXPECT_EQ(error.isEmpty(), c.usable) << c.requested;
-        if (c.usable) {
-            EXPECT_EQ(*chosen, c.requested);
-            EXPECT_TRUE(std::filesystem::is_directory(c.requested));
-        }
+        const auto chosen = gyrock::chooseDataFolder(q(requested), &error);
+        EXPECT_EQ(chosen, usable ? std::optional(requested) : std::nullopt) << requested;
+        EXPECT_EQ(error.isEmpty(), usable) << requested;
+        EXPECT_EQ(std::filesystem::is_directory(requested), usable) << requested;
     }
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir=" + q(dir.path())}), q(dir.path()));
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir", q(dir.path())}), q(dir.path()));
     EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir"}), QString());
 }
 
-TEST(DataFolder, OnlyAMarkedProgramFolderKeepsTheFiles) {
-    for (const bool marked : {true, false}) {
+// A portable copy made read-only keeps the player's files per user.
+TEST(DataFolder, OnlyAMarkedWritableProgramFolderKeepsTheFiles) {
+    for (const auto& [marked, writable] : {std::pair{true, true}, {true, false}, {false, true}}) {
         TempFolder program, perUser;
         if (marked) program.write(gyrock::portableMarkerName, "");
-        const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
-        EXPECT_EQ(chosen, marked ? program.path() : perUser / "gyrock");
-        EXPECT_TRUE(std::filesystem::is_directory(chosen));
+        giveToPlayer(perUser.path());
+        if (writable) giveToPlayer(program.path());
+        ::chmod(program.path().c_str(), writable ? 0755 : 0555);
+        inChild([&, marked = marked, writable = writable] {
+            const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
+            EXPECT_EQ(chosen, marked && writable ? program.path() : perUser / "gyrock");
+            EXPECT_TRUE(std::filesystem::is_directory(chosen));
+        }, true);
     }
 }
 
 // An installed copy finds a player's files beside the program (an older
-// version, a portable copy made read-only) and carries them over, once.
+// version, a portable copy made read-only) and carries them over, once; a
+// folder in the place of a file is not carried.
 TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
-    struct Case {
-        const char* programScores;  // nullptr: no such file
-        const char* programPrefs;
-        const char* userScores;
-        const char* expectedScores;  // in the per-user folder afterwards
-        const char* expectedPrefs;
+    // Beside the program: scores ("/": a folder), prefs; per user: scores
+    // before, then scores and prefs after ("": none).
+    const std::array<const char*, 5> cases[] = {
+        {"old table", "0\r\n", "", "old table", "0\r\n"}, {"old table", "", "", "old table", ""},
+        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"}, {"", "", "", "", ""},
+        {"/", "", "", "", ""},
     };
-    const Case cases[] = {
-        {"old table", "0\r\n", nullptr, "old table", "0\r\n"},
-        {"old table", nullptr, nullptr, "old table", nullptr},
-        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"},
-        {nullptr, nullptr, nullptr, nullptr, nullptr},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [scores, prefs, userScores, expectedScores, expectedPrefs] : cases) {
         TempFolder program, perUser;
-        if (c.programScores) program.write("scores.txt", c.programScores);
-        if (c.programPrefs) program.write("prefs.txt", c.programPrefs);
-        if (c.userScores) perUser.write("scores.txt", c.userScores);
+        if (*scores == '/') std::filesystem::create_directory(program / "scores.txt");
+        if (*scores && *scores != '/') program.write("scores.txt", scores);
+        if (*prefs) program.write("prefs.txt", prefs);
+        if (*userScores) perUser.write("scores.txt", userScores);
         EXPECT_EQ(gyrock::defaultDataFolder(q(program.path()), q(perUser.path())), perUser.path());
-        EXPECT_EQ(perUser.exists("scores.txt"), c.expectedScores != nullptr);
-        EXPECT_EQ(perUser.exists("prefs.txt"), c.expectedPrefs != nullptr);
-        if (c.expectedScores) {
-            EXPECT_EQ(perUser.read("scores.txt"), c.expectedScores);
-        }
-        if (c.expectedPrefs) {
-            EXPECT_EQ(perUser.read("prefs.txt"), c.expectedPrefs);
-        }
-        if (c.programScores) {
-            EXPECT_EQ(program.read("scores.txt"), c.programScores) << "the original stays";
-        }
+        EXPECT_EQ(perUser.exists("scores.txt"), *expectedScores != 0) << scores;
+        EXPECT_EQ(perUser.read("scores.txt"), expectedScores);
+        EXPECT_EQ(perUser.read("prefs.txt"), expectedPrefs);
+        EXPECT_TRUE(*scores == '/' || program.read("scores.txt") == scores) << "the original stays";
     }
 }
 
-TEST(DataFolder, AFolderInPlaceOfAPlayersFileIsNotCarried) {
-    TempFolder program, perUser;
-    std::filesystem::create_directory(program / "scores.txt");
-    EXPECT_TRUE(gyrock::carryOverPlayerFiles(program.path(), perUser.path()).isEmpty());
-    EXPECT_FALSE(perUser.exists("scores.txt"));
-}
-
-TEST(DataFolder, ProgramFolderWhenWritable) {
+// A build's own folder is marked and writable; looking leaves nothing behind.
+TEST(DataFolder, ProgramFolderWhenWritableAndNoProbeLeftBehind) {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     EXPECT_EQ(gyrock::chooseDataFolder(QString(), nullptr), program);
-}
-
-TEST(DataFolder, ProgramFolderLeavesNoProbeBehind) {
-    const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
-    gyrock::chooseDataFolder(QString(), nullptr);
     for (const auto& entry : std::filesystem::directory_iterator(program)) {
         EXPECT_EQ(entry.path().filename().string().find(".gyrock-probe"), std::string::npos);
     }
+}
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("gyrock-test");
+    QStandardPaths::setTestModeEnabled(true);
+    return RUN_ALL_TESTS();
 }

@@ -7,122 +7,66 @@
 using gyrock::FileState;
 using gyrock::Prefs;
 
-namespace {
-
-Prefs load(const TempFolder& dir, FileState& state) {
-    Prefs p{0, 1, 1, 0};
-    gyrock::prefsFile("load", dir.path(), p, state);
-    return p;
-}
-
-}  // namespace
-
-TEST(PrefsFile, DesignValuesAreWrittenAsFourCrLfLines) {
-    TempFolder dir;
-    Prefs p;
-    FileState state;
-    ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
-    EXPECT_EQ(dir.read("prefs.txt"), "1\r\n0\r\n0\r\n1\r\n");
-}
-
-TEST(PrefsFile, ReversedValuesLoadAndSaveUnchanged) {
-    TempFolder dir;
-    dir.write("prefs.txt", "0\r\n1\r\n1\r\n0\r\n");
-    FileState state;
-    Prefs p;
-    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
-    EXPECT_EQ(p.opt_mus, 0);
-    EXPECT_EQ(p.opt_aa, 1);
-    EXPECT_EQ(p.opt_color, 1);
-    EXPECT_EQ(p.opt_remainp, 0);
-    ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
-    EXPECT_EQ(dir.read("prefs.txt"), "0\r\n1\r\n1\r\n0\r\n");
-    EXPECT_FALSE(dir.exists("prefs.txt.bak"));
-}
-
-TEST(PrefsFile, LfLineEndsAndCommasReadLikeCrLf) {
-    for (const char* text : {"0\n1\n1\n0\n", "0,1,1,0\r\n", "0\n1\n1\n0"}) {
-        const auto parsed = gyrock::parsePrefs(text);
-        EXPECT_EQ(parsed.prefs, (Prefs{0, 1, 1, 0})) << text;
-        EXPECT_FALSE(parsed.damaged) << text;
-    }
-}
-
-TEST(PrefsFile, ModeMustBeExactlyLoadOrSave) {
-    TempFolder dir;
-    Prefs p{0, 1, 1, 0};
-    FileState state;
-    EXPECT_FALSE(gyrock::prefsFile("Save", dir.path(), p, state));
-    EXPECT_FALSE(gyrock::prefsFile("LOAD", dir.path(), p, state));
-    EXPECT_FALSE(dir.exists("prefs.txt"));
-    EXPECT_EQ(p, (Prefs{0, 1, 1, 0}));
-}
-
-TEST(PrefsFile, MissingFileGivesTheDesignValues) {
-    TempFolder dir;
-    FileState state;
-    EXPECT_EQ(load(dir, state), Prefs{});
-    EXPECT_FALSE(state.damaged);
-}
-
-TEST(PrefsFile, InvalidLinesTakeTheirDesignValueAndTheRestIsKept) {
-    struct Case {
-        const char* text;
+// Each line holding 0, 1 or 2 (greyed, kept as it is) is taken; any other
+// line, or a missing one, gives its design value and marks the file damaged.
+TEST(PrefsFile, EachValidLineIsTakenAndAnyOtherGivesItsDesignValue) {
+    const struct {
+        std::string text;
         Prefs expected;
+        bool damaged;
+    } cases[] = {
+        {"0\r\n1\r\n1\r\n0\r\n", {0, 1, 1, 0}, false}, {"0\n1\n1\n0\n", {0, 1, 1, 0}, false},
+        {"0,1,1,0\r\n", {0, 1, 1, 0}, false}, {"0\n1\n1\n0", {0, 1, 1, 0}, false},
+        {"2\r\n0\r\n1\r\n2\r\n", {2, 0, 1, 2}, false}, {"1\r\n2\r\n0\r\n1", {1, 2, 0, 1}, false},
+        {"0\r\n1\r\n", {0, 1, 0, 1}, true}, {"0\r\n3\r\n1\r\n0\r\n", {0, 0, 1, 0}, true},
+        {"0\r\nyes\r\n1\r\n-1\r\n", {0, 0, 1, 1}, true}, {"0\r\n99999999999\r\n1\r\n0", {0, 0, 1, 0}, true},
+        {"\"0\"\r\n1\r\n1\r\n0\r\n", {1, 1, 1, 0}, true}, {"0\r\n1\r\n1\r\n0\r\nextra", {0, 1, 1, 0}, true},
+        {"", {1, 0, 0, 1}, true}, {std::string(64, '\0'), {1, 0, 0, 1}, true},
     };
-    const Case cases[] = {
-        {"0\r\n1\r\n", {0, 1, 0, 1}},            // short
-        {"0\r\n3\r\n1\r\n0\r\n", {0, 0, 1, 0}},
-        {"0\r\nyes\r\n1\r\n-1\r\n", {0, 0, 1, 1}},
-        {"0\r\n99999999999\r\n1\r\n0\r\n", {0, 0, 1, 0}},
-        {"\"0\"\r\n1\r\n1\r\n0\r\n", {1, 1, 1, 0}},
-        {"0\r\n1\r\n1\r\n0\r\nextra\r\n", {0, 1, 1, 0}},
-        {"", {1, 0, 0, 1}},
-    };
-    for (const Case& c : cases) {
-        TempFolder dir;
-        dir.write("prefs.txt", c.text);
-        FileState state;
-        EXPECT_EQ(load(dir, state), c.expected) << c.text;
-        EXPECT_TRUE(state.damaged) << c.text;
-        Prefs p = c.expected;
-        ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
-        EXPECT_EQ(dir.read("prefs.txt.bak"), c.text);
+    for (const auto& c : cases) {
+        const auto parsed = gyrock::parsePrefs(c.text);
+        EXPECT_EQ(parsed.prefs, c.expected) << c.text;
+        EXPECT_EQ(parsed.damaged, c.damaged) << c.text;
     }
 }
 
-TEST(PrefsFile, NulBytesAndAFolderInItsPlaceGiveTheDesignValues) {
+// Saved values load back; a damaged file is kept before it is replaced; a
+// folder in its place gives the design values and a failed save.
+TEST(PrefsFile, SavedValuesLoadBackAndADamagedFileIsKeptFirst) {
     TempFolder dir;
-    dir.write("prefs.txt", std::string(64, '\0'));
+    Prefs p{2, 0, 1, 0};
     FileState state;
-    EXPECT_EQ(load(dir, state), Prefs{});
-    EXPECT_TRUE(state.damaged);
+    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
+    EXPECT_EQ(p, Prefs{});
+    EXPECT_EQ(gyrock::formatPrefs(p), "1\r\n0\r\n0\r\n1\r\n");
+    dir.write("prefs.txt", "0\r\n7\r\n");
+    EXPECT_FALSE(gyrock::prefsFile("load", dir.path(), p, state));
+    EXPECT_EQ(p, (Prefs{0, 0, 0, 1}));
+    p.opt_color = 2;
+    ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
+    EXPECT_EQ(dir.read("prefs.txt.bak"), "0\r\n7\r\n");
+    EXPECT_EQ(dir.read("prefs.txt"), "0\r\n0\r\n2\r\n1\r\n");
+    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
+    EXPECT_EQ(p, (Prefs{0, 0, 2, 1}));
 
     TempFolder other;
     std::filesystem::create_directory(other / "prefs.txt");
-    EXPECT_EQ(load(other, state), Prefs{});
-    EXPECT_TRUE(state.damaged);
-    Prefs p;
+    EXPECT_FALSE(gyrock::prefsFile("load", other.path(), p, state));
+    EXPECT_EQ(p, Prefs{});
     EXPECT_FALSE(gyrock::prefsFile("save", other.path(), p, state));
-    EXPECT_TRUE(std::filesystem::is_directory(other / "prefs.txt"));
 }
 
-// 2 is a check box's third, partly checked state: kept as it is.
-TEST(PrefsFile, GreyedValueTwoIsTakenAndWrittenBack) {
-    const std::pair<const char*, Prefs> cases[] = {
-        {"2\r\n2\r\n2\r\n2\r\n", {2, 2, 2, 2}},
-        {"2\r\n0\r\n1\r\n2\r\n", {2, 0, 1, 2}},
-        {"1\r\n2\r\n0\r\n1\r\n", {1, 2, 0, 1}},
-    };
-    for (const auto& [text, expected] : cases) {
-        TempFolder dir;
-        dir.write("prefs.txt", text);
-        FileState state;
-        EXPECT_EQ(load(dir, state), expected) << text;
-        EXPECT_FALSE(state.damaged) << text;
-        Prefs p = expected;
-        ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
-        EXPECT_EQ(dir.read("prefs.txt"), text);
-        EXPECT_FALSE(dir.exists("prefs.txt.bak"));
+TEST(DataFiles, ModeMustBeExactlyLoadOrSave) {
+    TempFolder dir;
+    gyrock::HallOfFame t;
+    t.hofscore[3] = 7;
+    Prefs p{0, 1, 1, 0};
+    FileState state;
+    for (const char* mode : {"Load", "SAVE", "save ", "", "loads"}) {
+        EXPECT_FALSE(gyrock::scoresFile(mode, dir.path(), t, state)) << mode;
+        EXPECT_FALSE(gyrock::prefsFile(mode, dir.path(), p, state)) << mode;
     }
+    EXPECT_EQ(t.hofscore[3], 7);
+    EXPECT_EQ(p, (Prefs{0, 1, 1, 0}));
+    EXPECT_EQ(dir.entries(), 0);
 }

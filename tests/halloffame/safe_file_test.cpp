@@ -1,89 +1,71 @@
-#include <gtest/gtest.h>
+#include <csignal>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <sys/sysmacros.h>
 
 #include "halloffame/data_files.h"
-
 #include "halloffame/safe_file.h"
 #include "temp_folder.h"
 
-TEST(SafeFile, ReadStopsAtTheLimitAndSaysSo) {
+using Status = gyrock::FileRead::Status;
+
+TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
     TempFolder dir;
     dir.write("f", std::string(100, 'x'));
-    const auto read = gyrock::readBounded(dir / "f", 64);
-    EXPECT_EQ(read.status, gyrock::FileRead::Status::Ok);
-    EXPECT_EQ(read.bytes.size(), 64u);
-    EXPECT_TRUE(read.truncated);
-    const auto exact = gyrock::readBounded(dir / "f", 100);
-    EXPECT_EQ(exact.bytes.size(), 100u);
-    EXPECT_FALSE(exact.truncated);
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
+    const std::tuple<const char*, std::size_t, Status, std::size_t, bool> cases[] = {
+        {"f", 64, Status::Ok, 64, true}, {"f", 99, Status::Ok, 99, true},
+        {"f", 100, Status::Ok, 100, false}, {"gone", 9, Status::Missing, 0, false},
+        {"pipe", 9, Status::Unreadable, 0, false}, {".", 9, Status::Unreadable, 0, false},
+    };
+    for (const auto& [name, limit, status, size, truncated] : cases) {
+        const auto read = gyrock::readBounded(dir / name, limit);
+        EXPECT_EQ(read.status, status) << name << ' ' << limit;
+        EXPECT_EQ(read.bytes, std::string(size, 'x')) << name << ' ' << limit;
+        EXPECT_EQ(read.truncated, truncated) << name << ' ' << limit;
+    }
 }
 
-TEST(SafeFile, PipeInPlaceOfTheFileIsNotWaitedOn) {
-    TempFolder dir;
-    ASSERT_EQ(::mkfifo((dir / "f").c_str(), 0600), 0);
-    EXPECT_EQ(gyrock::readBounded(dir / "f").status, gyrock::FileRead::Status::Unreadable);
+// A disk that fills up, or a temporary that cannot be synced (a null device):
+// the save fails and leaves the old file and no temporary.
+TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
+    for (const bool diskFull : {true, false}) {
+        if (!diskFull && ::geteuid() != 0) continue;  // making a device node needs root
+        TempFolder dir;
+        dir.write("f", "old");
+        inChild([&] {
+            const rlimit small{100, 100};
+            const auto temp = dir / ("f.tmp" + std::to_string(::getpid()));
+            std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(diskFull ? ::setrlimit(RLIMIT_FSIZE, &small)
+                               : ::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+            EXPECT_FALSE(gyrock::writeAtomically(dir / "f", std::string(20000, 'n'))) << diskFull;
+        });
+        EXPECT_EQ(dir.read("f"), "old") << diskFull;
+        EXPECT_EQ(dir.entries(), 1) << diskFull;
+    }
 }
-
-TEST(SafeFile, AtomicWriteReplacesTheWholeFileAndLeavesNoTemporary) {
-    TempFolder dir;
-    dir.write("f", std::string(1000, 'o'));
-    ASSERT_TRUE(gyrock::writeAtomically(dir / "f", "new"));
-    EXPECT_EQ(dir.read("f"), "new");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(SafeFile, BackupOfAFileKeepsItsBytesWhenTheFileIsReplaced) {
-    TempFolder dir;
-    dir.write("f", "original");
-    EXPECT_EQ(gyrock::keepBackup(dir / "f"), dir / "f.bak");
-    ASSERT_TRUE(gyrock::writeAtomically(dir / "f", "new"));
-    EXPECT_EQ(dir.read("f.bak"), "original");
-    EXPECT_EQ(gyrock::keepBackup(dir / "f"), dir / "f.bak2");
-    EXPECT_EQ(dir.read("f.bak"), "original");
-    EXPECT_EQ(dir.read("f.bak2"), "new");
-}
-
-namespace {
-
-// The id of a process that has ended.
-long endedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
-}
-
-}  // namespace
 
 // A save killed between writing its temporary and the rename leaves the
-// temporary behind; the next start clears those and nothing else.
+// temporary behind; loading clears those and nothing else.
 TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
-    const std::string dead = std::to_string(endedProcess());
-    const std::string self = std::to_string(::getpid());
-    const std::string alive = std::to_string(::getppid());
+    const std::string dead = ".tmp90000009";  // beyond any process id
     const std::pair<std::string, bool> cases[] = {
-        {"scores.txt.tmp" + dead, true},
-        {"prefs.txt.tmp" + dead, true},
-        {"scores.txt.tmp" + self, true},
-        {"scores.txt.tmp" + alive, false},  // a save that may still be under way
-        {"scores.txt.tmp", false},
-        {"scores.txt.tmp12a", false},
-        {"scores.txt.tmp99999999999999999999", false},
-        {"other.txt.tmp" + dead, false},
-        {"xscores.txt.tmp" + dead, false},
-        {"scores.txt.bak", false},
+        {"scores.txt" + dead, true}, {"scores.txt.tmp" + std::to_string(::getpid()), true},
+        {"scores.txt.tmp0", true}, {"scores.txt.tmp1", false},
+        {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save may be under way
+        {"scores.txt.tmp", false}, {"scores.txt.tmp12a", false},
+        {"scores.txt.tmp99999999999999999999", false}, {"other.txt" + dead, false},
+        {"xscores.txt" + dead, false}, {"scores.txt.bak", false},
     };
     TempFolder dir;
-    dir.write("scores.txt", "");
     for (const auto& [name, _] : cases) dir.write(name, "left over");
-    gyrock::HallOfFame table;
+    dir.write("prefs.txt" + dead, "left over");
+    EXPECT_EQ(gyrock::removeLeftoverTemporaries(dir / "scores.txt"), 3);
+    for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
     gyrock::Prefs prefs;
     gyrock::FileState state;
-    gyrock::scoresFile("load", dir.path(), table, state);
     gyrock::prefsFile("load", dir.path(), prefs, state);
-    for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
-    EXPECT_TRUE(dir.exists("scores.txt"));
+    EXPECT_FALSE(dir.exists("prefs.txt" + dead));
 }
