@@ -56,27 +56,15 @@ std::optional<fs::path> chooseDataFolder(const QString& requested, QString* erro
         return defaultDataFolder(QCoreApplication::applicationDirPath(),
                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     }
-    const QFileInfo info(requested);
-    if (!QDir().mkpath(requested) || !QFileInfo(info.absoluteFilePath()).isDir()) {
-        if (error) *error = QStringLiteral("%1 is not a folder that can be used for the data files").arg(requested);
-        return std::nullopt;
+    QString problem;
+    if (!QDir().mkpath(requested) || !QFileInfo(requested).isDir()) {
+        problem = QStringLiteral("it cannot be created");
+    } else if (!canWriteIn(requested)) {
+        problem = QStringLiteral("nothing can be written in it");
     }
-    return toPath(info.absoluteFilePath());
-}
-
-QString requestedDataFolder(const QStringList& arguments) {
-    const QString option = QStringLiteral("--data-dir");
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == option && i + 1 < arguments.size()) return arguments[i + 1];
-        if (arg.startsWith(option + QLatin1Char('='))) return arg.mid(option.size() + 1);
-    }
-    return {};
-}
-
-fs::path dataFolder(const QStringList& arguments) {
-    if (auto folder = chooseDataFolder(requestedDataFolder(arguments), nullptr)) return *folder;
-    return *chooseDataFolder(QString(), nullptr);
+    if (problem.isEmpty()) return toPath(QFileInfo(requested).absoluteFilePath());
+    if (error) *error = QStringLiteral("cannot keep the data files in '%1': %2").arg(requested, problem);
+    return std::nullopt;
 }
 
 }  // namespace gyrock

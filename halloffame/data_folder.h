@@ -14,9 +14,9 @@ namespace gyrock {
 inline constexpr const char* portableMarkerName = "gyrock.portable";
 
 // `requested` (from --data-dir) wins when not empty, created if missing; an
-// empty optional and *error say why it cannot be used (not a folder, cannot
-// be made). Without it: defaultDataFolder for this program and user.
-// Needs a QCoreApplication.
+// empty optional and *error say why it cannot be used (it cannot be made, or
+// nothing can be written in it). Without it: defaultDataFolder for this
+// program and user, which needs a QCoreApplication.
 std::optional<std::filesystem::path> chooseDataFolder(const QString& requested, QString* error);
 
 // The program's own folder when it carries the marker and can be written;
@@ -27,13 +27,5 @@ std::filesystem::path defaultDataFolder(const QString& programFolder, const QStr
 // Copies each of scores.txt and prefs.txt from `from` that `to` lacks, each
 // written whole or not at all; the originals stay. Returns the names copied.
 QStringList carryOverPlayerFiles(const std::filesystem::path& from, const std::filesystem::path& to);
-
-// The --data-dir DIR (or --data-dir=DIR) of the arguments, empty when none.
-QString requestedDataFolder(const QStringList& arguments);
-
-// The folder for these arguments as chooseDataFolder picks it; an unusable
-// --data-dir falls back to the default one. Kept for callers that do not
-// report the error themselves.
-std::filesystem::path dataFolder(const QStringList& arguments);
 
 }  // namespace gyrock

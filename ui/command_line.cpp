@@ -3,10 +3,10 @@
 #include "ui/command_line.h"
 
 #include <QCommandLineParser>
-#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QTextStream>
+
+#include "halloffame/data_folder.h"
 
 namespace gyrock::ui {
 
@@ -14,19 +14,9 @@ namespace {
 
 constexpr int kUsageError = 2;
 
-// Empty when the folder can hold the data files; else why not. Permission
-// bits alone can lie (read-only mounts, ACLs), so a real file is tried.
-QString folderProblem(const QString& folder) {
-    if (folder.isEmpty()) return QStringLiteral("the folder name is empty");
-    if (!QDir().mkpath(folder)) return QStringLiteral("it cannot be created");
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".gyrock-probe-XXXXXX")));
-    if (!probe.open()) return QStringLiteral("nothing can be written in it");
-    return {};
-}
-
 }  // namespace
 
-std::optional<int> readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+CommandLine readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Falling-block puzzle whose well swings to random angles."));
@@ -48,7 +38,7 @@ std::optional<int> readCommandLine(const QStringList& arguments, QTextStream& ou
         err << program << ": " << message << "\n"
             << "Try '" << program << " --help' for more information.\n";
         err.flush();
-        return kUsageError;
+        return CommandLine{kUsageError, {}};
     };
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
@@ -58,26 +48,27 @@ std::optional<int> readCommandLine(const QStringList& arguments, QTextStream& ou
         text.replace(0, text.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: %1 [options]").arg(program));
         out << text;
         out.flush();
-        return 0;
+        return CommandLine{0, {}};
     }
     if (parser.isSet(version)) {
         out << "gyrock " << GYROCK_VERSION << "\n";
         out.flush();
-        return 0;
+        return CommandLine{0, {}};
     }
     if (!parser.positionalArguments().isEmpty())
         return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     if (parser.values(dataDir).size() > 1) return usageError(QStringLiteral("--data-dir given more than once"));
-    if (parser.isSet(dataDir)) {
-        const QString folder = parser.value(dataDir);
-        const QString problem = folderProblem(folder);
-        if (!problem.isEmpty()) {
-            err << program << ": cannot keep the data files in '" << folder << "': " << problem << "\n";
-            err.flush();
-            return kUsageError;
-        }
+    if (!parser.isSet(dataDir)) return {};
+    const QString folder = parser.value(dataDir);
+    if (folder.isEmpty()) return usageError(QStringLiteral("the folder name is empty"));
+    QString problem;
+    const auto chosen = chooseDataFolder(folder, &problem);
+    if (!chosen) {
+        err << program << ": " << problem << "\n";
+        err.flush();
+        return CommandLine{kUsageError, {}};
     }
-    return std::nullopt;
+    return CommandLine{std::nullopt, chosen};
 }
 
 QStringList argumentsOf(int argc, const char* const* argv) {

@@ -5,16 +5,24 @@
 // --help, --version and a mistyped option work on a machine with neither.
 
 #include <QStringList>
+#include <filesystem>
 #include <optional>
 
 class QTextStream;
 
 namespace gyrock::ui {
 
-// Reads the arguments (the program's name first). Returns the exit status
-// when the program should end at once, having printed the help or the
-// version on `out`, or what went wrong on `err`; nothing when it should run.
-std::optional<int> readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+struct CommandLine {
+    // Set when the program should end at once, having printed the help or
+    // the version on `out`, or what went wrong on `err`.
+    std::optional<int> exitStatus;
+    // The usable folder that --data-dir named, made if missing; empty when
+    // the option was not given.
+    std::optional<std::filesystem::path> dataFolder;
+};
+
+// Reads the arguments (the program's name first).
+CommandLine readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 // The arguments as the system passed them, without a QCoreApplication.
 QStringList argumentsOf(int argc, const char* const* argv);

@@ -26,12 +26,10 @@ QIcon programIcon() {
 int main(int argc, char* argv[]) {
     // Before anything opens a display or the sound device: --help, --version
     // and a wrong option need neither.
-    {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
-        if (const auto status = gyrock::ui::readCommandLine(gyrock::ui::argumentsOf(argc, argv), out, err))
-            return *status;
-    }
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const auto options = gyrock::ui::readCommandLine(gyrock::ui::argumentsOf(argc, argv), out, err);
+    if (options.exitStatus) return *options.exitStatus;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gyrock"));
@@ -39,13 +37,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(GYROCK_APP_ID));
     QApplication::setWindowIcon(programIcon());
 
-    QString folderError;
-    const auto folder = gyrock::chooseDataFolder(
-        gyrock::requestedDataFolder(QCoreApplication::arguments()), &folderError);
-    if (!folder) {
-        std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(folderError));
-        return 2;
-    }
+    const auto folder = options.dataFolder ? options.dataFolder : gyrock::chooseDataFolder(QString(), nullptr);
     // One copy per data folder; a later one shows the running one and ends.
     gyrock::ui::SingleInstance instance(*folder);
     if (!instance.first()) {

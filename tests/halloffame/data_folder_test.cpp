@@ -28,9 +28,6 @@ TEST(DataFolder, RequestedFolderIsCreatedOrRefusedWithAReason) {
         EXPECT_EQ(error.isEmpty(), usable) << requested;
         EXPECT_EQ(std::filesystem::is_directory(requested), usable) << requested;
     }
-    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir=" + q(dir.path())}), q(dir.path()));
-    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir", q(dir.path())}), q(dir.path()));
-    EXPECT_EQ(gyrock::requestedDataFolder({"gyrock", "--data-dir"}), QString());
 }
 
 // A portable copy made read-only keeps the player's files per user.

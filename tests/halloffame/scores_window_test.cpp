@@ -134,10 +134,3 @@ TEST_F(ScoresWindowTest, TabbingIntoTheKeptNameSelectsNothingAndTheBoxIsBounded)
     });
     w.showNameEntry();
 }
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}
