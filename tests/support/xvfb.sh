@@ -113,6 +113,15 @@ start_game() { click_in "$1" 236 272 && wait_until 10 lit "$1" 60x20+206+262 '< 
 # Asks the window to close the way a window manager does.
 close_window() { python3 "$here_support/wm_close.py" "$1"; }
 
+# Closes the window as above and waits for the program ($pid) to end; true
+# when it ended with status 0. EXIT_STATUS says how it ended.
+close_and_wait() {
+  close_window "$1"
+  wait_exit "$pid"
+  pid=""
+  [[ $EXIT_STATUS == 0 ]]
+}
+
 # Waits up to SECONDS for the process (a child of this shell) to end and sets
 # EXIT_STATUS to its status, or to "running" if it did not end. Not in $(...):
 # a subshell cannot wait for its parent's children.

@@ -61,11 +61,7 @@ wait_until 10 lit "$wid" 10x10+418+247 '> 250' || fail "antialias is still ticke
 click_in "$wid" 572 352               # OK
 wait_until 10 lit "$wid" 40x12+552+346 '< 100' || fail "the options did not close"
 
-close_window "$wid"
-wait_exit "$pid"
-status=$EXIT_STATUS
-pid=""
-[[ $status == 0 ]] || fail "exit status $status"
+close_and_wait "$wid" || fail "exit status $EXIT_STATUS"
 
 expected=$work/expected.txt
 scores=(-20 -10 0 5 10 20 40 80 160 320)

@@ -42,11 +42,7 @@ wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the installed program sho
 start_game "$wid" || fail "no game started"
 window_id '^gyrock$' >/dev/null && fail "a message box came up"
 grep -qi "music" "$work/log" && fail "the music was not found: $(cat "$work/log")"
-close_window "$wid"
-wait_exit "$pid"
-status=$EXIT_STATUS
-pid=""
-[[ $status == 0 ]] || fail "exit status $status"
+close_and_wait "$wid" || fail "exit status $EXIT_STATUS"
 
 data=$XDG_DATA_HOME/gyrock
 [[ -s "$data/scores.txt" && -s "$data/prefs.txt" ]] || fail "no data files in $data: $(ls -la "$data" 2>&1)"

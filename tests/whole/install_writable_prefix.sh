@@ -32,10 +32,7 @@ run_case() {
     "${as_player[@]}" "$prefix/bin/gyrock" >"$work/$case.log" 2>&1 &
   pid=$!
   wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "no window"
-  close_window "$wid"
-  wait_exit "$pid" 10
-  pid=""
-  [[ $EXIT_STATUS == 0 ]] || fail "exit status $EXIT_STATUS"
+  close_and_wait "$wid" || fail "exit status $EXIT_STATUS"
 
   local data=$home/.local/share/gyrock
   [[ -s "$data/scores.txt" && -s "$data/prefs.txt" ]] || fail "no data files in $data: $(ls -la "$data" 2>&1)"

@@ -54,9 +54,6 @@ wait "$pid" 2>/dev/null || true
 "$program" --data-dir "$work/one" >"$work/after-kill.log" 2>&1 &
 pid=$!
 next=$(window_of "$pid") || fail "no start after a killed copy"
-close_window "$next"
-wait_exit "$pid" 10
-pid=""
-[[ $EXIT_STATUS == 0 ]] || fail "exit status $EXIT_STATUS after the killed copy"
+close_and_wait "$next" || fail "exit status $EXIT_STATUS after the killed copy"
 [[ -s "$work/one/scores.txt" && -s "$work/one/prefs.txt" ]] || fail "the files were not saved"
 echo "1 passed, 0 failed"

@@ -36,11 +36,6 @@ focus_window "$wid" || fail "the game window never got the keyboard"
 xdotool key p
 wait_until 10 paused_shown || fail "PAUSED is not shown ($(yellow) yellow pixels)"
 
-close_window "$wid"
-wait_exit "$pid"
-status=$EXIT_STATUS
-pid=""
-[[ $status != running ]] || fail "still running 10 s after the window was closed"
-[[ $status == 0 ]] || fail "exit status $status"
+close_and_wait "$wid" || fail "exit status $EXIT_STATUS (running: still there 10 s after the close)"
 [[ -s "$work/data/scores.txt" && -s "$work/data/prefs.txt" ]] || fail "files not saved at close"
 echo "1 passed, 0 failed"
