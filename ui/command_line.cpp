@@ -8,6 +8,8 @@
 #include <QTemporaryFile>
 #include <QTextStream>
 
+#include "ui/title.h"
+
 namespace gyrock::ui {
 
 namespace {
@@ -42,7 +44,7 @@ std::optional<int> readCommandLine(const QStringList& arguments, QTextStream& ou
     // So that Qt's own -platform reads as one unknown option, not eight.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
-    const QString program = arguments.isEmpty() ? QStringLiteral("gyrock")
+    const QString program = arguments.isEmpty() ? programName()
                                                 : QFileInfo(arguments.first()).fileName();
     const auto usageError = [&](const QString& message) {
         err << program << ": " << message << "\n"

@@ -4,27 +4,23 @@
 #include "halloffame/prefs_format.h"
 #include "ui/check_value.h"
 #include "ui/main_window.h"
+#include "ui/title.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
-namespace {
-
-const QString kTitle = QStringLiteral("gyrock");
-
-}  // namespace
 
 bool MainWindow::gameInProgress() { return !newGameButtonVisible(); }
 
 bool MainWindow::askYesNo(const QString& text) {
     if (closing_) return false;
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Yes | QMessageBox::No, this);
     const int answer = box.exec();
     return answer == QMessageBox::Yes && !closing_;
 }
 
 void MainWindow::tell(const QString& text) {
     if (closing_) return;
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -49,13 +45,17 @@ void MainWindow::cmdrestart_Click() {
     Cmdstart_Click();
 }
 
-void MainWindow::openPanel(QWidget* panel) {
-    panel->show();
+void MainWindow::pauseForPanel() {
     ui_->frameng->setEnabled(false);
     if (gameInProgress()) {
         ui_->labelp->show();
         game_.paused = kTrue;
     }
+}
+
+void MainWindow::openPanel(QWidget* panel) {
+    panel->show();
+    pauseForPanel();
 }
 
 void MainWindow::closePanel(QWidget* panel) {
@@ -83,11 +83,7 @@ void MainWindow::Command4_Click() { closePanel(ui_->opts); }
 void MainWindow::Command6_Click() { closePanel(ui_->framehelp); }
 
 void MainWindow::Command2_Click() {
-    ui_->frameng->setEnabled(false);
-    if (gameInProgress()) {
-        ui_->labelp->show();
-        game_.paused = kTrue;
-    }
+    pauseForPanel();
     showHighScores();
 }
 

@@ -5,6 +5,7 @@
 #include "halloffame/scores_window.h"
 #include "ui/check_value.h"
 #include "ui/main_window.h"
+#include "ui/title.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
@@ -29,7 +30,7 @@ void MainWindow::warnNotSaved(const QStringList& files) {
     // there to read a box, and the program ends regardless.
     std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
     if (quietClose_) return;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("gyrock"), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, programName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 

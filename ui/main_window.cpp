@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QPainter>
-#include <QScreen>
 
 #include "audio/audio.h"
 #include "audio/error_report.h"
@@ -17,6 +16,7 @@
 #include "ui/fonts.h"
 #include "ui/keyboard.h"
 #include "ui/music_path.h"
+#include "ui/placement.h"
 #include "ui/shutdown.h"
 #include "ui/ui_form1.h"
 
@@ -106,10 +106,7 @@ bool MainWindow::Form_Load() {
 }
 
 void MainWindow::showCentred() {
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
-    }
+    centreOnScreen(this);
     show();
     // Qt drops a window manager's close while a box blocks the window.
     closeEvenWhenBlocked(this, winId(), [this] { requestClose(false); });

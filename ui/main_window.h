@@ -55,11 +55,8 @@ public:
     Ui::form1& form() { return *ui_; }
     // The board as the window shows it, over a transparent client area.
     QImage drawingLayer() const;
-    EndGameWindow* endGameWindow() const { return endgame_.get(); }
     ScoresWindow& scoresWindow();
-    HallOfFame& hallOfFame() { return hallOfFame_; }
     ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
-    const std::string& musicPath() const { return musicPath_; }
     // Compares every frame with a full redraw from now on (as GYROCK_CHECK_FRAMES=1 does).
     void checkFrames();
     const FrameCheck* frameCheck() const { return frameCheck_.get(); }
@@ -123,6 +120,8 @@ private:
     void connectControls();
     void Form_Unload();
     void closeModalWindows();
+    // The frame greyed and the game paused while a panel or the table is up.
+    void pauseForPanel();
     void openPanel(QWidget* panel);
     void closePanel(QWidget* panel);
     bool gameInProgress();
