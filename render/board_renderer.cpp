@@ -14,9 +14,9 @@ constexpr int kTile = kTileSize;
 constexpr int kFirstColumn = kLeftWall, kLastColumn = kRightWall;
 constexpr int kLastRow = kFloorRow, kFirstRow = kLastRow - BoardRenderer::kRows + 1;
 constexpr int kMonochromeTile = 0;
-constexpr double kWindowCentre = 240;
+constexpr int kSquare = BoardRenderer::kSquareSide;
+constexpr double kWindowCentre = kSquare / 2.0;
 constexpr QSize kBackground(622, 485);
-constexpr int kSquare = 480;
 
 // The tile a board cell is drawn with, or -1 for none (empty, or a value no
 // tile belongs to).

@@ -77,7 +77,8 @@ public:
     // (device pixel ratio set, so both paint at logical (0, 0)).
     const QImage& background() const { return scaled_.background; }
     const QImage& square() const { return square_; }
-    static QRect squareArea() { return QRect(0, 0, 480, 480); }
+    static constexpr int kSquareSide = 480;
+    static QRect squareArea() { return QRect(0, 0, kSquareSide, kSquareSide); }
     // The square as a full redraw makes it: every cell composed afresh, the
     // marks made again, the whole board turned over the background.
     QImage fullRedraw() const;
