@@ -272,7 +272,7 @@ std::int32_t lastError() { return static_cast<std::int32_t>(sound().last); }
 std::string musicFilePath(const std::string& programDir) {
     std::string dir = programDir;
     if (!dir.empty() && dir.back() == '/') dir.pop_back();
-    return dir + "/stakko_remix.mp3";
+    return dir + "/" GYROCK_MUSIC_NAME;
 }
 
 }  // namespace gyrock::audio

@@ -66,7 +66,7 @@ void releaseIdleOutput();
 // The outcome of the latest call above, as an AudioError number.
 std::int32_t lastError();
 
-// Where the game's music lives: the program's folder, then "/stakko_remix.mp3".
+// Where the game's music lives: the music's file name in the program's folder.
 std::string musicFilePath(const std::string& programDir);
 
 }  // namespace gyrock::audio

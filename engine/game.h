@@ -82,6 +82,7 @@ private:
     void renderTick();
     Tick nextDue();
     void writeCounters();
+    void writeScore();
     void winGame();
 
     GameHost& host_;

@@ -51,7 +51,7 @@ void Game::winGame() {
         score = score + kWinBonus;
         text = kWinTextTurning;
     }
-    host_.setCounterText(Counter::Score, "Score : " + std::to_string(score));
+    writeScore();
     host_.setRestartEnabled(false);
     host_.setGameModeFrameShown(true);
     host_.clearWindowDrawing();

@@ -44,8 +44,10 @@ void Game::newGame() {
 
 void Game::writeCounters() {
     host_.setCounterText(Counter::Level, "Level : " + std::to_string(level));
-    host_.setCounterText(Counter::Score, "Score : " + std::to_string(score));
+    writeScore();
     host_.setCounterText(Counter::Lines, "Lines : " + std::to_string(lines));
 }
+
+void Game::writeScore() { host_.setCounterText(Counter::Score, "Score : " + std::to_string(score)); }
 
 }  // namespace gyrock

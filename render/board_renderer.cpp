@@ -10,20 +10,20 @@
 namespace gyrock::render {
 namespace {
 
-constexpr int kTile = 16;
-constexpr int kFirstColumn = 3, kLastColumn = 16;
-constexpr int kFirstRow = 7, kLastRow = 30;
+constexpr int kTile = kTileSize;
+constexpr int kFirstColumn = kLeftWall, kLastColumn = kRightWall;
+constexpr int kLastRow = kFloorRow, kFirstRow = kLastRow - BoardRenderer::kRows + 1;
 constexpr int kMonochromeTile = 0;
-constexpr double kWindowCentre = 240;
+constexpr int kSquare = BoardRenderer::kSquareSide;
+constexpr double kWindowCentre = kSquare / 2.0;
 constexpr QSize kBackground(622, 485);
-constexpr int kSquare = 480;
 
 // The tile a board cell is drawn with, or -1 for none (empty, or a value no
 // tile belongs to).
 int boardTile(int c, bool monochrome) {
     if (c == 0) return -1;
     if (monochrome) return c == kWall ? kWall : kMonochromeTile;
-    return (c >= 1 && c <= 9) ? c : -1;
+    return hasTile(c) ? c : -1;
 }
 
 int cellIndex(int column, int row) {
@@ -57,7 +57,7 @@ BoardRenderer::Cells frameCells(const Game& game, bool monochrome) {
             const int v = game.piece(i, j);
             const int column = game.piecex + i, row = game.piecey + j;
             // The falling piece keeps its colour, also on a monochrome board.
-            if (v >= 1 && v <= 9 && drawn(column, row)) cells[cellIndex(column, row)] = static_cast<std::int8_t>(v);
+            if (hasTile(v) && drawn(column, row)) cells[cellIndex(column, row)] = static_cast<std::int8_t>(v);
         }
     }
     for (int y = kFirstRow; y <= kLastRow; ++y) {

@@ -2,7 +2,6 @@
 // Draws the board: composes the upright picture (bbuffer) from the cell
 // tiles and keeps the window's board square (background and turned board) up
 // to date, redrawing only what changed and telling the window what to repaint.
-// Contract shared by the window; keep the names stable.
 
 #include <QImage>
 #include <QRect>
@@ -16,6 +15,11 @@
 #include "render/bitmapfx.h"
 
 namespace gyrock::render {
+
+// A tile's side at normal density, on the board and in the preview alike.
+inline constexpr int kTileSize = 16;
+// Piece and board values 1 to 9 are drawn with the tile of that number.
+inline constexpr bool hasTile(int value) { return value >= 1 && value <= 9; }
 
 // The pictures stored with the window, loaded from the embedded resources.
 struct Pictures {
@@ -39,8 +43,8 @@ class BoardRenderer {
 public:
     explicit BoardRenderer(const Pictures& pictures);
 
-    // Steps 2 to 4 of drawing a frame: bbuffer from the backdrop, the falling
-    // piece in its own colour, then the board cells (monochrome as asked).
+    // Draws a frame's picture: bbuffer from the backdrop, the falling piece in
+    // its own colour, then the board cells (monochrome as asked).
     // Cells that already show what they should are left alone.
     void composeBoard(const Game& game, bool monochrome);
     // The clearing effect's blend of f into one cell of bbuffer, in place.
@@ -73,12 +77,14 @@ public:
     // (device pixel ratio set, so both paint at logical (0, 0)).
     const QImage& background() const { return scaled_.background; }
     const QImage& square() const { return square_; }
-    static QRect squareArea() { return QRect(0, 0, 480, 480); }
+    static constexpr int kSquareSide = 480;
+    static QRect squareArea() { return QRect(0, 0, kSquareSide, kSquareSide); }
     // The square as a full redraw makes it: every cell composed afresh, the
     // marks made again, the whole board turned over the background.
     QImage fullRedraw() const;
 
-    static constexpr int kColumns = 14, kRows = 24;
+    // The board as drawn: wall to wall, and the lowest rows up to the floor.
+    static constexpr int kColumns = kRightWall - kLeftWall + 1, kRows = 24;
     using Cells = std::array<std::int8_t, kColumns * kRows>;  // tile per cell, -1 the backdrop
 
 private:
@@ -122,7 +128,5 @@ BoardRenderer::Cells frameCells(const Game& game, bool monochrome);
 // at 16 px) and where the n x 6 preview sits inside the 24 x 24 frame box.
 QImage composePreview(const PieceMatrix& nextpiece, const Pictures& pictures);
 QRect previewGeometry(int n);
-// The full-size picture shrunk to the preview's n x 6 square (averaged).
-QImage shrinkPreview(const QImage& full, int n);
 
 }  // namespace gyrock::render

@@ -6,7 +6,7 @@
 namespace gyrock::render {
 namespace {
 
-constexpr int kTile = 16;
+constexpr int kTile = kTileSize;
 constexpr int kPreviewCell = 6;
 constexpr int kFrameBox = 24;
 
@@ -25,7 +25,7 @@ QImage composePreview(const PieceMatrix& nextpiece, const Pictures& pictures) {
     for (int i = 0; i < std::min(n, nextpiece.n); ++i) {
         for (int j = 0; j < std::min(n, nextpiece.n); ++j) {
             const int v = nextpiece(i, j);
-            if (v >= 1 && v <= 9) p.drawImage(QRect(i * kTile, j * kTile, kTile, kTile), pictures.tiles[v]);
+            if (hasTile(v)) p.drawImage(QRect(i * kTile, j * kTile, kTile, kTile), pictures.tiles[v]);
         }
     }
     return full;
@@ -35,11 +35,6 @@ QRect previewGeometry(int n) {
     const int size = side(n) * kPreviewCell;
     const int offset = (kFrameBox - size) / 2;  // always whole: 24 and 6n are even
     return QRect(offset, offset, size, size);
-}
-
-QImage shrinkPreview(const QImage& full, int n) {
-    const int size = side(n) * kPreviewCell;
-    return full.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 }  // namespace gyrock::render

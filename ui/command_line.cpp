@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "halloffame/data_folder.h"
+#include "ui/title.h"
 
 namespace gyrock::ui {
 
@@ -32,7 +33,7 @@ CommandLine readCommandLine(const QStringList& arguments, QTextStream& out, QTex
     // So that Qt's own -platform reads as one unknown option, not eight.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 
-    const QString program = arguments.isEmpty() ? QStringLiteral("gyrock")
+    const QString program = arguments.isEmpty() ? programName()
                                                 : QFileInfo(arguments.first()).fileName();
     const auto usageError = [&](const QString& message) {
         err << program << ": " << message << "\n"

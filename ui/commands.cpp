@@ -4,58 +4,58 @@
 #include "halloffame/prefs_format.h"
 #include "ui/check_value.h"
 #include "ui/main_window.h"
+#include "ui/title.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
-namespace {
 
-const QString kTitle = QStringLiteral("gyrock");
-
-}  // namespace
-
-bool MainWindow::gameInProgress() { return !newGameButtonVisible(); }
+bool MainWindow::gameInProgress() { return !host_.newGameButtonVisible(); }
 
 bool MainWindow::askYesNo(const QString& text) {
-    if (closing_) return false;
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Yes | QMessageBox::No, this);
+    if (host_.closing()) return false;
+    QMessageBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Yes | QMessageBox::No, this);
     const int answer = box.exec();
-    return answer == QMessageBox::Yes && !closing_;
+    return answer == QMessageBox::Yes && !host_.closing();
 }
 
 void MainWindow::tell(const QString& text) {
-    if (closing_) return;
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, this);
+    if (host_.closing()) return;
+    QMessageBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 
 void MainWindow::Cmdstart_Click() {
-    if (closing_) return;
+    if (host_.closing()) return;
     game_.newGame();
 }
 
 void MainWindow::cmdrestart_Click() {
     if (!askYesNo(QStringLiteral("Are you sure you want to restart the game?"))) return;
     const bool turning = askYesNo(QStringLiteral("You want your board rotated, right? It's Gyrock, after all."));
-    if (closing_) return;
+    if (host_.closing()) return;
     // Selecting Stakko here shows its message before the new game starts.
     if (turning) {
         ui_->opt_gyrock->setChecked(true);
     } else {
         ui_->opt_stakko->setChecked(true);
     }
-    if (closing_) return;
+    if (host_.closing()) return;
     game_.paused = kFalse;
     ui_->labelp->hide();
     Cmdstart_Click();
 }
 
-void MainWindow::openPanel(QWidget* panel) {
-    panel->show();
+void MainWindow::pauseForPanel() {
     ui_->frameng->setEnabled(false);
     if (gameInProgress()) {
         ui_->labelp->show();
         game_.paused = kTrue;
     }
+}
+
+void MainWindow::openPanel(QWidget* panel) {
+    panel->show();
+    pauseForPanel();
 }
 
 void MainWindow::closePanel(QWidget* panel) {
@@ -67,7 +67,7 @@ void MainWindow::closePanel(QWidget* panel) {
 }
 
 void MainWindow::resumeGame() {
-    if (closing_) return;
+    if (host_.closing()) return;
     game_.paused = kFalse;
     ui_->labelp->hide();
     game_.gameLoop();
@@ -83,11 +83,7 @@ void MainWindow::Command4_Click() { closePanel(ui_->opts); }
 void MainWindow::Command6_Click() { closePanel(ui_->framehelp); }
 
 void MainWindow::Command2_Click() {
-    ui_->frameng->setEnabled(false);
-    if (gameInProgress()) {
-        ui_->labelp->show();
-        game_.paused = kTrue;
-    }
+    pauseForPanel();
     showHighScores();
 }
 
@@ -101,17 +97,17 @@ void MainWindow::Command5_Click() {
 
 void MainWindow::opt_mus_Click() {
     if (ticked(ui_->opt_mus)) {
-        game_.musicstream = openMusic();
-        playMusicLooped(game_.musicstream);
+        game_.musicstream = host_.openMusic();
+        host_.playMusicLooped(game_.musicstream);
     } else {
-        freeMusic(game_.musicstream);
+        host_.freeMusic(game_.musicstream);
     }
 }
 
 void MainWindow::opt_stakko_Click() { tell(QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit.")); }
 
 void MainWindow::Form_KeyPress(int keyascii) {
-    if (closing_) return;
+    if (host_.closing()) return;
     game_.keyPress(keyascii);
 }
 

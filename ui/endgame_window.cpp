@@ -1,8 +1,7 @@
 #include "ui/endgame_window.h"
 
-#include <QScreen>
-
 #include "ui/fonts.h"
+#include "ui/placement.h"
 #include "ui/ui_endgame.h"
 
 namespace gyrock::ui {
@@ -20,9 +19,7 @@ EndGameWindow::~EndGameWindow() = default;
 void EndGameWindow::setText(const QString& text) { ui_->Label1->setText(text); }
 
 void EndGameWindow::showModal() {
-    if (const QScreen* screen = this->screen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(this);
     exec();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/shutdown.h"
 #include "ui/single_instance.h"
+#include "ui/title.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ int main(int argc, char* argv[]) {
     if (options.exitStatus) return *options.exitStatus;
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("gyrock"));
+    QApplication::setApplicationName(gyrock::ui::programName());
     // Wayland compositors match the window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(GYROCK_APP_ID));
     QApplication::setWindowIcon(programIcon());

@@ -2,21 +2,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDialog>
-#include <QFileInfo>
 #include <QFocusEvent>
-#include <QPainter>
-#include <QScreen>
+#include <QPaintEvent>
 
 #include "audio/audio.h"
 #include "audio/error_report.h"
 #include "halloffame/scores_window.h"
 #include "ui/check_value.h"
-#include "ui/endgame_window.h"
 #include "ui/fonts.h"
-#include "ui/keyboard.h"
-#include "ui/music_path.h"
+#include "ui/frame_check.h"
+#include "ui/placement.h"
 #include "ui/shutdown.h"
 #include "ui/ui_form1.h"
 
@@ -31,25 +27,15 @@ constexpr int kClientHeight = 482;
 MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::form1>()),
-      dataFolder_(std::move(dataFolder)),
-      musicPath_(musicFileFor(QCoreApplication::applicationDirPath())),
-      pictures_(render::Pictures::load()),
-      renderer_(pictures_),
-      game_(*this) {
+      files_(std::move(dataFolder)),
+      host_(*this, *ui_, game_, [this](int keyascii) { Form_KeyPress(keyascii); }, [this] { checkHallOfFame(); }),
+      game_(host_) {
     ui_->setupUi(this);
     applyFractionalPointSizes(this);
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    clock_.start();
-    wake_.setSingleShot(true);
-    wake_.setTimerType(Qt::PreciseTimer);
-    // Timed where the timer fires: a click handled in the same wake-up may
-    // open a question and keep the yield from returning for seconds.
-    if (wakeLog_.enabled()) connect(&wake_, &QTimer::timeout, this, [this] { wakeLog_.woke(); });
-    keyboard_ = new Keyboard(this, [this](int keyascii) { Form_KeyPress(keyascii); });
-    matchDensity();
-    if (FrameCheck::requested()) checkFrames();
+    if (FrameCheck::requested()) host_.checkFrames();
     connectControls();
 }
 
@@ -84,7 +70,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // undo one made meanwhile.
     const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
                                                          : Qt::OtherFocusReason;
-    if (event->type() == QEvent::FocusIn && !closing_ && reason != Qt::ActiveWindowFocusReason &&
+    if (event->type() == QEvent::FocusIn && !host_.closing() && reason != Qt::ActiveWindowFocusReason &&
         reason != Qt::PopupFocusReason) {
         if (watched == ui_->opt_gyrock) ui_->opt_gyrock->setChecked(true);
         if (watched == ui_->opt_stakko) ui_->opt_stakko->setChecked(true);
@@ -99,17 +85,12 @@ bool MainWindow::Form_Load() {
     }
     audioRunning_ = true;
     audio::releaseIdleOutput();  // nothing plays before a game
-    loadHallOfFame();
-    loadPreferences();
-    filesLoaded_ = true;
+    showPreferences(files_.load());
     return true;
 }
 
 void MainWindow::showCentred() {
-    if (const QScreen* screen = this->screen()) {
-        const QRect available = screen->availableGeometry();
-        move(available.center() - QPoint(kClientWidth / 2, kClientHeight / 2));
-    }
+    centreOnScreen(this);
     show();
     // Qt drops a window manager's close while a box blocks the window.
     closeEvenWhenBlocked(this, winId(), [this] { requestClose(false); });
@@ -120,7 +101,7 @@ void MainWindow::showCentred() {
 
 void MainWindow::requestClose(bool quiet) {
     if (quiet) quietClose_ = true;
-    if (closing_) {
+    if (host_.closing()) {
         closeModalWindows();  // a notice of the close itself: end it too
         return;
     }
@@ -128,7 +109,7 @@ void MainWindow::requestClose(bool quiet) {
 }
 
 void MainWindow::bringToFront() {
-    if (closing_) return;
+    if (host_.closing()) return;
     if (isMinimized()) showNormal();
     auto activate = [this] {
         QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
@@ -145,9 +126,8 @@ void MainWindow::bringToFront() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (closing_) return;
-    // From here on every loop, wait and modal window returns at its next test.
-    closing_ = true;
+    if (host_.closing()) return;
+    host_.startClosing();
     closeModalWindows();
     hide();
     Form_Unload();
@@ -162,10 +142,7 @@ void MainWindow::Form_Unload() {
         audio::shutdown();
         audioRunning_ = false;
     }
-    if (!filesLoaded_) return;
-    QStringList failed;
-    if (!writeHallOfFame()) failed << QStringLiteral("scores.txt");
-    if (!savePreferences()) failed << QStringLiteral("prefs.txt");
+    const QStringList failed = files_.save(preferences());
     if (!failed.isEmpty()) warnNotSaved(failed);
 }
 
@@ -180,23 +157,6 @@ void MainWindow::closeModalWindows() {
     }
 }
 
-void MainWindow::matchDensity() { renderer_.setDevicePixelRatio(devicePixelRatioF()); }
-
-void MainWindow::paintEvent(QPaintEvent* event) {
-    // Everything comes from what the renderer keeps, never from "nothing
-    // changed": an expose after the window was covered shows the same picture.
-    matchDensity();
-    QPainter painter(this);
-    const QRect square = render::BoardRenderer::squareArea();
-    const QRegion rest = event->region().subtracted(square);
-    if (!rest.isEmpty()) {
-        painter.setClipRegion(rest);
-        painter.fillRect(rect(), Qt::black);
-        painter.drawImage(QPointF(0, 0), renderer_.background());
-        painter.setClipping(false);
-    }
-    if (event->region().intersects(square)) painter.drawImage(QPointF(0, 0), renderer_.square());
-    if (frameCheck_) frameCheck_->painted(event->region(), renderer_.square());
-}
+void MainWindow::paintEvent(QPaintEvent* event) { host_.paint(event->region()); }
 
 }  // namespace gyrock::ui

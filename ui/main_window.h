@@ -1,21 +1,16 @@
 #pragma once
-// form1: the main window. It owns the one Game and is the engine's host: the
-// clock, the keys, the yield, the options read straight from the controls,
-// the drawing layer, the music and the end of a game.
+// form1: the main window. It owns the one Game, shows the controls and runs
+// what they do: the commands and the panels. The engine's host and the
+// player's files are classes of their own that it owns.
 
-#include <QElapsedTimer>
-#include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
 
 #include "engine/game.h"
-#include "halloffame/data_files.h"
 #include "halloffame/scores_host.h"
-#include "render/board_renderer.h"
-#include "ui/frame_check.h"
-#include "ui/wake_log.h"
+#include "ui/player_files.h"
+#include "ui/window_host.h"
 
 namespace Ui {
 class form1;
@@ -27,10 +22,7 @@ class ScoresWindow;
 
 namespace gyrock::ui {
 
-class EndGameWindow;
-class Keyboard;
-
-class MainWindow : public QWidget, public GameHost, public ScoresHost {
+class MainWindow : public QWidget, public ScoresHost {
     Q_OBJECT
 public:
     // dataFolder holds scores.txt and prefs.txt.
@@ -53,19 +45,9 @@ public:
 
     Game& game() { return game_; }
     Ui::form1& form() { return *ui_; }
-    // The board as the window shows it, over a transparent client area.
-    QImage drawingLayer() const;
-    EndGameWindow* endGameWindow() const { return endgame_.get(); }
+    WindowHost& host() { return host_; }
     ScoresWindow& scoresWindow();
-    HallOfFame& hallOfFame() { return hallOfFame_; }
     ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
-    const std::string& musicPath() const { return musicPath_; }
-    // Compares every frame with a full redraw from now on (as GYROCK_CHECK_FRAMES=1 does).
-    void checkFrames();
-    const FrameCheck* frameCheck() const { return frameCheck_.get(); }
-    // Repaints that many pixels less on every side than a frame changed: a
-    // deliberately wrong repaint, for showing that the check catches one.
-    void shrinkRepaintsForTesting(int pixels) { repaintShrink_ = pixels; }
 
     // The handlers, under the names the controls give them.
     void Cmdstart_Click();
@@ -82,33 +64,11 @@ public:
 
     // ScoresHost: what the hall-of-fame window asks of the main window.
     void setGameModeFrameEnabled(bool enabled) override;
+    bool newGameButtonVisible() override { return host_.newGameButtonVisible(); }
     bool remainPaused() override;
     std::int32_t currentScore() override { return game_.score; }
     void resumeGame() override;
     void saveHallOfFame() override;
-
-    // GameHost.
-    Tick tickCount() override;
-    bool keyHeld(Arrow key) override;
-    void yield(Tick hintMs) override;
-    bool closing() override { return closing_; }
-    bool boardTurning() override;
-    bool musicOn() override;
-    bool newGameButtonVisible() override;
-    void setRestartEnabled(bool enabled) override;
-    void setGameOverShown(bool shown) override;
-    void setGameModeFrameShown(bool shown) override;
-    void setPausedShown(bool shown) override;
-    void setCounterText(Counter which, const std::string& text) override;
-    std::int32_t openMusic() override;
-    void playMusicLooped(std::int32_t handle) override;
-    void freeMusic(std::int32_t handle) override;
-    void drawBoard() override;
-    void drawPreview() override;
-    void markClearedCell(int column, int row) override;
-    void clearWindowDrawing() override;
-    void showEndGame(const std::string& text) override;
-    void finishGame() override;
 
 signals:
     // The window has closed and everything is saved: time to leave.
@@ -123,45 +83,28 @@ private:
     void connectControls();
     void Form_Unload();
     void closeModalWindows();
+    // The frame greyed and the game paused while a panel or the table is up.
+    void pauseForPanel();
     void openPanel(QWidget* panel);
     void closePanel(QWidget* panel);
     bool gameInProgress();
     // A question or a notice, answered modally; No when the window closes meanwhile.
     bool askYesNo(const QString& text);
     void tell(const QString& text);
-    void matchDensity();
-    void showFrame(QRect changed);
-    void EndGame_Command1_Click();
 
-    void loadHallOfFame();
-    void loadPreferences();
-    bool writeHallOfFame();
-    bool savePreferences();
+    // The options in the check boxes, as the options file holds them.
+    void showPreferences(const Prefs& prefs);
+    Prefs preferences() const;
     void warnNotSaved(const QStringList& files);
     void checkHallOfFame();
     void showHighScores();
 
     std::unique_ptr<Ui::form1> ui_;
-    std::filesystem::path dataFolder_;
-    std::string musicPath_;
-    render::Pictures pictures_;
-    render::BoardRenderer renderer_;
+    PlayerFiles files_;
+    WindowHost host_;
     Game game_;
-    std::unique_ptr<FrameCheck> frameCheck_;
-    int repaintShrink_ = 0;
-    QElapsedTimer clock_;
-    QTimer wake_;
-    WakeLog wakeLog_;
-    Keyboard* keyboard_ = nullptr;
-    std::unique_ptr<EndGameWindow> endgame_;
     std::unique_ptr<ScoresWindow> scores_;
-    HallOfFame hallOfFame_;
-    FileState scoresState_;
-    FileState prefsState_;
-    bool closing_ = false;
     bool quietClose_ = false;
-    // Nothing is saved over the player's files before they have been read.
-    bool filesLoaded_ = false;
     bool audioRunning_ = false;
 };
 

@@ -36,21 +36,5 @@ TEST(Preview, FullSizePictureHasTheTilesOnBlack) {
     EXPECT_EQ(l.size(), QSize(48, 48));
 }
 
-TEST(Preview, ShrinksToSixPixelsACellInColour) {
-    const Pictures& pics = pictures();
-    const QImage small = shrinkPreview(composePreview(makeShape(kO), pics), 2);
-    ASSERT_EQ(small.size(), QSize(12, 12));
-    const QRgb mid = small.pixel(3, 3);
-    // Yellow (199, 183, 0), give or take the mottle.
-    EXPECT_NEAR(qRed(mid), 199, 30);
-    EXPECT_NEAR(qGreen(mid), 183, 30);
-    EXPECT_LT(qBlue(mid), 50);
-
-    const QImage i = shrinkPreview(composePreview(makeShape(kI), pics), 4);
-    ASSERT_EQ(i.size(), QSize(24, 24));
-    EXPECT_GT(qRed(i.pixel(9, 3)), 150);       // the column of cells, second column
-    EXPECT_LT(qGray(i.pixel(2, 3)), 20);       // black around it
-}
-
 }  // namespace
 }  // namespace gyrock::render::testing

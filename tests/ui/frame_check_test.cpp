@@ -18,32 +18,32 @@ void playFrames(MainWindow& window, Ui::form1& form, Game& game) {
         if (step == 10) form.opt_aa->setChecked(true);
         if (step == 20) form.opt_color->setChecked(true);
         if (step == 25) game.board(7, 29) = 5;
-        window.drawBoard();
+        window.host().drawBoard();
     }
-    for (int x = kWellLeft; x <= kWellRight; ++x) window.markClearedCell(x, 29);
-    window.drawBoard();
+    for (int x = kWellLeft; x <= kWellRight; ++x) window.host().markClearedCell(x, 29);
+    window.host().drawBoard();
     window.repaint();  // an expose of the whole window
     game.angle = 16;
     game.turnBack();
-    window.clearWindowDrawing();
-    window.drawBoard();
+    window.host().clearWindowDrawing();
+    window.host().drawBoard();
 }
 
 TEST_F(FrameCheckMode, EveryFrameOnTheWindowMatchesAFullRedraw) {
-    w().checkFrames();
+    w().host().checkFrames();
     startPausedGame();
     playFrames(w(), f(), game());
-    ASSERT_NE(w().frameCheck(), nullptr);
-    EXPECT_GT(w().frameCheck()->frames(), 60);
-    EXPECT_EQ(w().frameCheck()->differingFrames(), 0) << w().frameCheck()->differingPixels() << " pixels";
+    ASSERT_NE(w().host().frameCheck(), nullptr);
+    EXPECT_GT(w().host().frameCheck()->frames(), 60);
+    EXPECT_EQ(w().host().frameCheck()->differingFrames(), 0) << w().host().frameCheck()->differingPixels() << " pixels";
 }
 
 TEST_F(FrameCheckMode, ARepaintShortOfTheChangeIsCaught) {
-    w().checkFrames();
+    w().host().checkFrames();
     startPausedGame();
-    w().shrinkRepaintsForTesting(4);
+    w().host().shrinkRepaintsForTesting(4);
     playFrames(w(), f(), game());
-    EXPECT_GT(w().frameCheck()->differingFrames(), 10);
+    EXPECT_GT(w().host().frameCheck()->differingFrames(), 10);
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST_F(Stakko, TheBoardIsDrawnUpright) {
     f().opt_stakko->click();
     ASSERT_EQ(answerer->seen.size(), 1u);
     // The layer is made from what the window shows, so it is taken afresh.
-    auto wallDrawn = [&] { return w().drawingLayer().pixelColor(128, 48).alpha() > 0; };
+    auto wallDrawn = [&] { return w().host().drawingLayer().pixelColor(128, 48).alpha() > 0; };
     QElapsedTimer since;
     since.start();
     QTimer poll;  // pauses once the board is on the layer, or after a deadline
@@ -63,7 +63,7 @@ TEST_F(Stakko, TheBoardIsDrawnUpright) {
     EXPECT_TRUE(f().opt_stakko->isChecked());
     EXPECT_EQ(game().angle, 0);
     EXPECT_TRUE(wallDrawn());
-    EXPECT_EQ(w().drawingLayer().pixelColor(100, 48).alpha(), 0);
+    EXPECT_EQ(w().host().drawingLayer().pixelColor(100, 48).alpha(), 0);
 }
 
 TEST_F(PauseKey, TypedPPausesAndResumesOnlyDuringAGame) {

@@ -41,7 +41,7 @@ protected:
 TEST_F(GreyedOption, ShowsPartlyCheckedCountsAsOffAndIsWrittenBackAsTwo) {
     start("2\r\n2\r\n2\r\n2\r\n");
     for (QCheckBox* box : boxes()) EXPECT_EQ(box->checkState(), Qt::PartiallyChecked) << box->objectName().toStdString();
-    EXPECT_FALSE(window_->musicOn());
+    EXPECT_FALSE(window_->host().musicOn());
     EXPECT_FALSE(window_->remainPaused());
     EXPECT_EQ(savedPrefs(), "2\r\n2\r\n2\r\n2\r\n");
 }
@@ -55,7 +55,7 @@ TEST_F(GreyedOption, ClicksTurnItTickedThenClearAndNeverGreyAgain) {
         }
         box->click();
     }
-    EXPECT_TRUE(window_->musicOn());
+    EXPECT_TRUE(window_->host().musicOn());
     EXPECT_TRUE(window_->remainPaused());
     EXPECT_EQ(savedPrefs(), "1\r\n1\r\n1\r\n1\r\n");
 }
