@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "halloffame/data_folder.h"
+#include "ui/data_folder.h"
 #include "ui/title.h"
 
 namespace gyrock::ui {

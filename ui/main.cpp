@@ -4,7 +4,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "halloffame/data_folder.h"
+#include "ui/data_folder.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
 #include "ui/shutdown.h"

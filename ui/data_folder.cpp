@@ -1,4 +1,4 @@
-#include "halloffame/data_folder.h"
+#include "ui/data_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 
 #include <sys/stat.h>
 
-#include "halloffame/data_folder.h"
+#include "ui/data_folder.h"
 #include "temp_folder.h"
 
 namespace {
