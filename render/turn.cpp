@@ -146,16 +146,24 @@ inline void over(std::uint32_t& dest, std::uint32_t src) {
     }
 }
 
+// The pixel under src (from under, which is line itself when drawing over
+// what is there) with src over it, into line.
+inline void put(std::uint32_t* line, const std::uint32_t* under, int x, std::uint32_t src) {
+    std::uint32_t d = (src >> 24) == 255 ? 0 : under[x];
+    over(d, src);
+    line[x] = d;
+}
+
 #if defined(__SSE2__)
 // Four premultiplied pixels over the four at dest.
-inline void putFour(std::uint32_t* dest, __m128i pixels) {
+inline void putFour(std::uint32_t* line, const std::uint32_t* under, int x, __m128i pixels) {
     if (allOpaque(pixels)) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dest), pixels);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + x), pixels);
         return;
     }
     alignas(16) std::uint32_t px[4];
     _mm_store_si128(reinterpret_cast<__m128i*>(px), pixels);
-    for (int k = 0; k < 4; ++k) over(dest[k], px[k]);
+    for (int k = 0; k < 4; ++k) put(line, under, x + k, px[k]);
 }
 #endif
 
@@ -182,7 +190,7 @@ GYROCK_TARGET_AVX2 inline void splitx2(__m256i a, __m256i b, __m256i& left, __m2
 // arithmetic, for the stretch of a row where every sample lies inside the
 // framed picture (so every position is small and positive). Returns how far
 // it got; the rest of the stretch is left to the narrower paths.
-GYROCK_TARGET_AVX2 int smoothEight(std::uint32_t* line, int x, int to, std::int64_t& u64,
+GYROCK_TARGET_AVX2 int smoothEight(std::uint32_t* line, const std::uint32_t* under, int x, int to, std::int64_t& u64,
                                                 std::int64_t& v64, std::int64_t du, std::int64_t dv,
                                                 const std::uint32_t* base, std::ptrdiff_t stride) {
     if (to - x < 8) return x;
@@ -218,7 +226,7 @@ GYROCK_TARGET_AVX2 int smoothEight(std::uint32_t* line, int x, int to, std::int6
         } else {
             alignas(32) std::uint32_t out[8];
             _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
-            for (int k = 0; k < 8; ++k) over(line[x + k], out[k]);
+            for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
         }
         u = _mm256_add_epi32(u, du8);
         v = _mm256_add_epi32(v, dv8);
@@ -230,7 +238,7 @@ GYROCK_TARGET_AVX2 int smoothEight(std::uint32_t* line, int x, int to, std::int6
 
 // The plain turn's eight nearest pixels at a time; every position of the
 // stretch lies inside the picture.
-GYROCK_TARGET_AVX2 int plainEight(std::uint32_t* line, int x, int to, std::int64_t& u64, std::int64_t& v64,
+GYROCK_TARGET_AVX2 int plainEight(std::uint32_t* line, const std::uint32_t* under, int x, int to, std::int64_t& u64, std::int64_t& v64,
                                   std::int64_t du, std::int64_t dv, const std::uint32_t* base,
                                   std::ptrdiff_t stride) {
     if (to - x < 8) return x;
@@ -252,7 +260,7 @@ GYROCK_TARGET_AVX2 int plainEight(std::uint32_t* line, int x, int to, std::int64
         } else {
             alignas(32) std::uint32_t out[8];
             _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
-            for (int k = 0; k < 8; ++k) over(line[x + k], out[k]);
+            for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
         }
         u = _mm256_add_epi32(u, du8);
         v = _mm256_add_epi32(v, dv8);
@@ -333,10 +341,14 @@ void turnedSpans(QSize picture, const Turn& turn, QRect clip, std::vector<std::p
     }
 }
 
-void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) {
+void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* underImage) {
     if (framed.format() != QImage::Format_ARGB32_Premultiplied || framed.width() < 3 || framed.height() < 3) return;
     if (dest.depth() != 32) return;
     clip = clip.intersected(dest.rect());
+    if (underImage != nullptr) {
+        if (underImage->depth() != 32) return;
+        clip = clip.intersected(underImage->rect());
+    }
     if (clip.isEmpty()) return;
 
     const QSize picture(framed.width() - 2, framed.height() - 2);
@@ -383,6 +395,13 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
         while (row.i1 > row.i0 && !within(row.i1 - 1, innerLo, innerHiU, innerHiV)) --row.i1;
         if (row.i0 == row.i1) row.i0 = row.i1 = row.a1;
         rows[static_cast<std::size_t>(y - clip.top())] = row;
+        if (underImage != nullptr) {
+            // What the picture may reach but does not, brought back to what lies under it.
+            auto* line = reinterpret_cast<std::uint32_t*>(dest.scanLine(y));
+            const auto* under = reinterpret_cast<const std::uint32_t*>(underImage->constScanLine(y));
+            std::copy(under + span.first, under + row.a0, line + span.first);
+            std::copy(under + row.a1, under + span.second, line + row.a1);
+        }
     }
 
     // Narrow strips, top to bottom: a turned row crosses the picture on a
@@ -395,16 +414,18 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
             const int x0 = std::max(row.a0, left), x1 = std::min(row.a1, right);
             if (x0 >= x1) continue;
             auto* line = reinterpret_cast<std::uint32_t*>(dest.scanLine(y));
+            const auto* under =
+                underImage ? reinterpret_cast<const std::uint32_t*>(underImage->constScanLine(y)) : line;
             const std::int64_t ur = m.u0 + m.dudy * y, vr = m.v0 + m.dvdy * y;
             if (!turn.smooth) {
                 // Every pixel of the row's range samples the picture.
                 std::int64_t u = ur + m.dudx * x0, v = vr + m.dvdx * x0;
                 int x = x0;
 #if defined(GYROCK_AVX2)
-                if (hasAvx2()) x = plainEight(line, x, x1, u, v, m.dudx, m.dvdx, base, stride);
+                if (hasAvx2()) x = plainEight(line, under, x, x1, u, v, m.dudx, m.dvdx, base, stride);
 #endif
                 for (; x < x1; ++x, u += m.dudx, v += m.dvdx) {
-                    over(line[x], base[(v >> kShift) * stride + (u >> kShift)]);
+                    put(line, under, x, base[(v >> kShift) * stride + (u >> kShift)]);
                 }
                 continue;
             }
@@ -414,7 +435,7 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
 #if defined(__SSE2__)
                 if constexpr (decltype(inside)::value) {
 #if defined(GYROCK_AVX2)
-                    if (hasAvx2()) x = smoothEight(line, x, to, u, v, m.dudx, m.dvdx, base, stride);
+                    if (hasAvx2()) x = smoothEight(line, under, x, to, u, v, m.dudx, m.dvdx, base, stride);
 #endif
                     FourSamples f = fourSamples(u, v, m.dudx, m.dvdx);
                     for (; x + 4 <= to; x += 4) {
@@ -424,7 +445,7 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
                             u += m.dudx;
                             v += m.dvdx;
                         }
-                        putFour(line + x, sampleFour(top, stride, f.u, f.v));
+                        putFour(line, under, x, sampleFour(top, stride, f.u, f.v));
                         f.u = _mm_add_epi32(f.u, f.du4);
                         f.v = _mm_add_epi32(f.v, f.dv4);
                     }
@@ -434,13 +455,14 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
                     const std::int64_t iu = u >> kShift, iv = v >> kShift;
                     if constexpr (!decltype(inside)::value) {
                         if (static_cast<std::uint64_t>(iu) >= limitU || static_cast<std::uint64_t>(iv) >= limitV) {
+                            line[x] = under[x];
                             continue;
                         }
                     }
                     const auto fu = static_cast<std::uint32_t>((u >> (kShift - 8)) & 0xff);
                     const auto fv = static_cast<std::uint32_t>((v >> (kShift - 8)) & 0xff);
                     const std::uint32_t* top = base + iv * stride + iu;
-                    over(line[x], sample(top, top + stride, fu, fv));
+                    put(line, under, x, sample(top, top + stride, fu, fv));
                 }
             };
             const int i0 = std::clamp(row.i0, x0, x1), i1 = std::clamp(row.i1, x0, x1);

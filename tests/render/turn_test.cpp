@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "render/bitmapfx.h"
 
@@ -59,6 +61,35 @@ TEST(TurnInto, EveryPixelIsTheSameDrawnAloneOrInAnyStripWidth) {
             EXPECT_EQ(strips, whole) << c.degrees << " degrees, scale " << c.scale << ", strips " << width;
         }
         EXPECT_NE(whole, backdrop()) << c.degrees << " degrees: the picture was drawn";
+    }
+}
+
+TEST(TurnInto, DrawnOverAnImageUnderneathItIsTheSameAsOverThatImageCopiedFirst) {
+    const QImage under = backdrop();
+    for (bool smooth : {false, true}) {
+        for (bool translucent : {false, true}) {
+            const QImage picture = noisyPicture(QSize(64, 96), translucent);
+            const Turn turn{QPointF(100, 100), 23, 1.5, smooth};
+            QImage expected = under;
+            turnInto(expected, expected.rect(), picture, turn);
+            // Whatever was in dest before: the picture's reach is drawn whole,
+            // and nothing outside it is touched.
+            QImage drawn(under.size(), QImage::Format_RGB32);
+            drawn.fill(Qt::black);
+            for (int x = 0; x < drawn.width(); x += 7) turnInto(drawn, QRect(x, 0, 7, 200), picture, turn, &under);
+            std::vector<std::pair<int, int>> reach;
+            turnedSpans(QSize(64, 96), turn, drawn.rect(), reach);
+            int kept = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x) {
+                    const bool reached = x >= reach[y].first && x < reach[y].second;
+                    kept += reached ? 0 : 1;
+                    ASSERT_EQ(drawn.pixel(x, y), reached ? expected.pixel(x, y) : qRgb(0, 0, 0))
+                        << x << "," << y << " smooth " << smooth << " translucent " << translucent;
+                }
+            }
+            EXPECT_GT(kept, 10000) << "the far corners are not the picture's to draw";
+        }
     }
 }
 
