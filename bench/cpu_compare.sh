@@ -104,6 +104,8 @@ case_arrow() {
 case_paused() { start_game; new_game; xdotool key p; sleep 0.5; measure; stop_program; }
 
 cases=(bare turning upright bare_arrow arrow paused idle)
+# CASES="bare upright" measures only those (the bare window's always comes first).
+[[ -n "${CASES:-}" ]] && read -r -a cases <<<"$CASES"
 declare -A results
 for round in $(seq "$rounds"); do
   line="round $round:"
@@ -117,7 +119,7 @@ done
 
 median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 base=$(echo "${results[bare]}" | median)
-base_arrow=$(echo "${results[bare_arrow]}" | median)
+base_arrow=$(echo "${results[bare_arrow]:-}" | median)
 echo "medians of $rounds rounds of ${seconds} s, program + X server, % of one core:"
 for c in "${cases[@]}"; do
   m=$(echo "${results[$c]}" | median)
@@ -126,4 +128,4 @@ for c in "${cases[@]}"; do
   b=$base; [[ $c == arrow ]] && b=$base_arrow
   awk -v c="$c" -v m="$m" -v b="$b" 'BEGIN { printf "  %-10s %7.3f%%  %5.2fx the bare window\n", c, m, (b > 0 ? m / b : 0) }'
 done
-echo "resident memory while playing (last round): $(cat "$work/rss") MB"
+[[ -f "$work/rss" ]] && echo "resident memory while playing (last round): $(cat "$work/rss") MB"

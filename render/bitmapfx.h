@@ -35,8 +35,11 @@ QImage framedPicture(QSize pictureSize);
 // Draws the framed picture turned onto dest (32 bits a pixel, opaque or
 // premultiplied), over what is there, touching only pixels inside clip. Every
 // pixel is worked out from its own position alone: drawing dest piece by piece
-// gives exactly the pixels of drawing it whole.
-void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn);
+// gives exactly the pixels of drawing it whole. With under (32 bits a pixel,
+// lined up with dest), every pixel the picture may reach is drawn over
+// under's pixel instead of dest's, so dest need not be cleared first; a pixel
+// outside what the picture may reach is left alone.
+void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* under = nullptr);
 
 // The destination pixels that the area (in picture pixels, picture without its
 // border) can touch once turned; a little generous, never short.

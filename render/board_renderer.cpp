@@ -179,19 +179,35 @@ void BoardRenderer::drawSquare(QImage& square, const QImage& framed, QRect devic
                                const bitmapfx::Turn* before) const {
     deviceClip = deviceClip.intersected(square.rect());
     if (deviceClip.isEmpty()) return;
-    if (before == nullptr) {
-        copyArea(square, scaled_.background, deviceClip, deviceClip.topLeft());
+    // The background goes back only where the new board does not reach: where
+    // it does, the turn draws over the background itself, each pixel once.
+    thread_local std::vector<std::pair<int, int>> reach, was;
+    if (shown_) {
+        bitmapfx::turnedSpans(pictureSize(), turn(), deviceClip, reach);
     } else {
+        reach.assign(static_cast<std::size_t>(deviceClip.height()), {deviceClip.left(), deviceClip.left()});
+    }
+    if (before != nullptr) {
         // Outside the board as it was, the square shows the background already.
-        thread_local std::vector<std::pair<int, int>> spans;
-        bitmapfx::turnedSpans(pictureSize(), *before, deviceClip, spans);
-        for (int y = deviceClip.top(); y <= deviceClip.bottom(); ++y) {
-            const auto& span = spans[static_cast<std::size_t>(y - deviceClip.top())];
-            copyArea(square, scaled_.background, QRect(span.first, y, span.second - span.first, 1), QPoint(span.first, y));
+        bitmapfx::turnedSpans(pictureSize(), *before, deviceClip, was);
+    } else {
+        was.assign(static_cast<std::size_t>(deviceClip.height()), {deviceClip.left(), deviceClip.right() + 1});
+    }
+    auto restore = [&](int y, int from, int to) {
+        if (from < to) copyArea(square, scaled_.background, QRect(from, y, to - from, 1), QPoint(from, y));
+    };
+    for (int y = deviceClip.top(); y <= deviceClip.bottom(); ++y) {
+        const auto& [o0, o1] = was[static_cast<std::size_t>(y - deviceClip.top())];
+        const auto& [n0, n1] = reach[static_cast<std::size_t>(y - deviceClip.top())];
+        if (n0 >= n1) {
+            restore(y, o0, o1);
+            continue;
         }
+        restore(y, o0, std::min(o1, n0));
+        restore(y, std::max(o0, n1), o1);
     }
     if (!shown_) return;
-    bitmapfx::turnInto(square, deviceClip, framed, turn());
+    bitmapfx::turnInto(square, deviceClip, framed, turn(), &scaled_.background);
 }
 
 QRect BoardRenderer::repaint(QRect deviceArea, std::optional<bitmapfx::Turn> before) {

@@ -17,6 +17,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define GYROCK_AVX2 1
+#endif
 
 #include "render/bitmapfx.h"
 
@@ -64,6 +68,65 @@ inline std::uint32_t sample(const std::uint32_t* top, const std::uint32_t* botto
 }
 #endif
 
+#if defined(__SSE2__)
+// Four pixels of a row at once, for the stretch where every sample lies inside
+// the framed picture. The arithmetic is sample()'s, channel for channel, so a
+// pixel comes out the same whichever path draws it. The fractions need only
+// the low 32 bits of the positions, which wrap alike on every path.
+struct FourSamples {
+    __m128i u, v, du4, dv4;
+};
+
+inline FourSamples fourSamples(std::int64_t u, std::int64_t v, std::int64_t du, std::int64_t dv) {
+    const auto lo = [](std::int64_t x) { return static_cast<int>(static_cast<std::uint32_t>(x)); };
+    return {_mm_setr_epi32(lo(u), lo(u + du), lo(u + 2 * du), lo(u + 3 * du)),
+            _mm_setr_epi32(lo(v), lo(v + dv), lo(v + 2 * dv), lo(v + 3 * dv)), _mm_set1_epi32(lo(4 * du)),
+            _mm_set1_epi32(lo(4 * dv))};
+}
+
+// The 8-bit fraction of each position, in both 16-bit halves of its lane.
+inline __m128i fractionPairs(__m128i position) {
+    const __m128i f = _mm_and_si128(_mm_srli_epi32(position, 8), _mm_set1_epi32(0xff));
+    return _mm_or_si128(f, _mm_slli_epi32(f, 16));
+}
+
+// a * (256 - f) + b * f, shifted down by 8, in 16-bit lanes.
+inline __m128i mix16(__m128i a, __m128i b, __m128i f) {
+    const __m128i g = _mm_sub_epi16(_mm_set1_epi16(256), f);
+    return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(a, g), _mm_mullo_epi16(b, f)), 8);
+}
+
+inline __m128i loadPairs(const std::uint32_t* p0, const std::uint32_t* p1) {
+    return _mm_unpacklo_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p0)),
+                              _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p1)));
+}
+
+// Left and right pixels of four pairs: {l0 r0 l1 r1} {l2 r2 l3 r3}.
+inline void split(__m128i p01, __m128i p23, __m128i& left, __m128i& right) {
+    const __m128 a = _mm_castsi128_ps(p01), b = _mm_castsi128_ps(p23);
+    left = _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0)));
+    right = _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1)));
+}
+
+inline __m128i sampleFour(const std::uint32_t* const top[4], std::ptrdiff_t stride, __m128i u, __m128i v) {
+    __m128i tl, tr, bl, br;
+    split(loadPairs(top[0], top[1]), loadPairs(top[2], top[3]), tl, tr);
+    split(loadPairs(top[0] + stride, top[1] + stride), loadPairs(top[2] + stride, top[3] + stride), bl, br);
+    const __m128i mask = _mm_set1_epi32(0x00ff00ff);
+    const __m128i fv = fractionPairs(v), fu = fractionPairs(u);
+    const __m128i lrb = mix16(_mm_and_si128(tl, mask), _mm_and_si128(bl, mask), fv);
+    const __m128i lag = mix16(_mm_srli_epi16(tl, 8), _mm_srli_epi16(bl, 8), fv);
+    const __m128i rrb = mix16(_mm_and_si128(tr, mask), _mm_and_si128(br, mask), fv);
+    const __m128i rag = mix16(_mm_srli_epi16(tr, 8), _mm_srli_epi16(br, 8), fv);
+    return _mm_or_si128(mix16(lrb, rrb, fu), _mm_slli_epi16(mix16(lag, rag, fu), 8));
+}
+
+inline bool allOpaque(__m128i pixels) {
+    const __m128i ones = _mm_cmpeq_epi32(pixels, pixels);
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_or_si128(pixels, _mm_srli_epi32(ones, 8)), ones)) == 0xffff;
+}
+#endif
+
 // x times alpha / 255 in each channel, rounded.
 inline std::uint32_t byteMul(std::uint32_t x, std::uint32_t alpha) {
     std::uint32_t rb = (x & 0x00ff00ffu) * alpha;
@@ -82,6 +145,136 @@ inline void over(std::uint32_t& dest, std::uint32_t src) {
         dest = src + byteMul(dest, 255 - alpha);
     }
 }
+
+// The pixel under src (from under, which is line itself when drawing over
+// what is there) with src over it, into line.
+inline void put(std::uint32_t* line, const std::uint32_t* under, int x, std::uint32_t src) {
+    std::uint32_t d = (src >> 24) == 255 ? 0 : under[x];
+    over(d, src);
+    line[x] = d;
+}
+
+#if defined(__SSE2__)
+// Four premultiplied pixels over the four at dest.
+inline void putFour(std::uint32_t* line, const std::uint32_t* under, int x, __m128i pixels) {
+    if (allOpaque(pixels)) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(line + x), pixels);
+        return;
+    }
+    alignas(16) std::uint32_t px[4];
+    _mm_store_si128(reinterpret_cast<__m128i*>(px), pixels);
+    for (int k = 0; k < 4; ++k) put(line, under, x + k, px[k]);
+}
+#endif
+
+#if defined(GYROCK_AVX2)
+#define GYROCK_TARGET_AVX2 __attribute__((target("avx2")))
+GYROCK_TARGET_AVX2 inline __m256i mix16x2(__m256i a, __m256i b, __m256i f) {
+    const __m256i g = _mm256_sub_epi16(_mm256_set1_epi16(256), f);
+    return _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(a, g), _mm256_mullo_epi16(b, f)), 8);
+}
+
+GYROCK_TARGET_AVX2 inline __m256i fractionPairsx2(__m256i position) {
+    const __m256i f = _mm256_and_si256(_mm256_srli_epi32(position, 8), _mm256_set1_epi32(0xff));
+    return _mm256_or_si256(f, _mm256_slli_epi32(f, 16));
+}
+
+// {l0 r0 l1 r1 | l4 r4 l5 r5} and {l2 r2 l3 r3 | l6 r6 l7 r7} into lefts and rights in order.
+GYROCK_TARGET_AVX2 inline void splitx2(__m256i a, __m256i b, __m256i& left, __m256i& right) {
+    const __m256 fa = _mm256_castsi256_ps(a), fb = _mm256_castsi256_ps(b);
+    left = _mm256_castps_si256(_mm256_shuffle_ps(fa, fb, _MM_SHUFFLE(2, 0, 2, 0)));
+    right = _mm256_castps_si256(_mm256_shuffle_ps(fa, fb, _MM_SHUFFLE(3, 1, 3, 1)));
+}
+
+// Eight pixels at a time where the processor can, again with sample()'s
+// arithmetic, for the stretch of a row where every sample lies inside the
+// framed picture (so every position is small and positive). Returns how far
+// it got; the rest of the stretch is left to the narrower paths.
+GYROCK_TARGET_AVX2 int smoothEight(std::uint32_t* line, const std::uint32_t* under, int x, int to, std::int64_t& u64,
+                                                std::int64_t& v64, std::int64_t du, std::int64_t dv,
+                                                const std::uint32_t* base, std::ptrdiff_t stride) {
+    if (to - x < 8) return x;
+    const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    __m256i u = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(u64)),
+                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(du))));
+    __m256i v = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(v64)),
+                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(dv))));
+    const __m256i du8 = _mm256_set1_epi32(static_cast<int>(8 * du)), dv8 = _mm256_set1_epi32(static_cast<int>(8 * dv));
+    const __m256i strideV = _mm256_set1_epi32(static_cast<int>(stride));
+    const __m256i order = _mm256_setr_epi32(0, 1, 4, 5, 2, 3, 6, 7);
+    const __m256i mask = _mm256_set1_epi32(0x00ff00ff);
+    const __m256i ones = _mm256_set1_epi32(-1), alpha = _mm256_set1_epi32(0x00ffffff);
+    const auto* pairs = reinterpret_cast<const long long*>(base);
+    for (; x + 8 <= to; x += 8) {
+        const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 16), strideV),
+                                               _mm256_srai_epi32(u, 16));
+        const __m256i ordered = _mm256_permutevar8x32_epi32(index, order);
+        const __m128i i0 = _mm256_castsi256_si128(ordered), i1 = _mm256_extracti128_si256(ordered, 1);
+        const __m128i s = _mm_set1_epi32(static_cast<int>(stride));
+        __m256i tl, tr, bl, br;
+        splitx2(_mm256_i32gather_epi64(pairs, i0, 4), _mm256_i32gather_epi64(pairs, i1, 4), tl, tr);
+        splitx2(_mm256_i32gather_epi64(pairs, _mm_add_epi32(i0, s), 4),
+              _mm256_i32gather_epi64(pairs, _mm_add_epi32(i1, s), 4), bl, br);
+        const __m256i fv = fractionPairsx2(v), fu = fractionPairsx2(u);
+        const __m256i lrb = mix16x2(_mm256_and_si256(tl, mask), _mm256_and_si256(bl, mask), fv);
+        const __m256i lag = mix16x2(_mm256_srli_epi16(tl, 8), _mm256_srli_epi16(bl, 8), fv);
+        const __m256i rrb = mix16x2(_mm256_and_si256(tr, mask), _mm256_and_si256(br, mask), fv);
+        const __m256i rag = mix16x2(_mm256_srli_epi16(tr, 8), _mm256_srli_epi16(br, 8), fv);
+        const __m256i px = _mm256_or_si256(mix16x2(lrb, rrb, fu), _mm256_slli_epi16(mix16x2(lag, rag, fu), 8));
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_or_si256(px, alpha), ones)) == -1) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(line + x), px);
+        } else {
+            alignas(32) std::uint32_t out[8];
+            _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
+            for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
+        }
+        u = _mm256_add_epi32(u, du8);
+        v = _mm256_add_epi32(v, dv8);
+        u64 += 8 * du;
+        v64 += 8 * dv;
+    }
+    return x;
+}
+
+// The plain turn's eight nearest pixels at a time; every position of the
+// stretch lies inside the picture.
+GYROCK_TARGET_AVX2 int plainEight(std::uint32_t* line, const std::uint32_t* under, int x, int to, std::int64_t& u64, std::int64_t& v64,
+                                  std::int64_t du, std::int64_t dv, const std::uint32_t* base,
+                                  std::ptrdiff_t stride) {
+    if (to - x < 8) return x;
+    const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+    __m256i u = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(u64)),
+                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(du))));
+    __m256i v = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(v64)),
+                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(dv))));
+    const __m256i du8 = _mm256_set1_epi32(static_cast<int>(8 * du)), dv8 = _mm256_set1_epi32(static_cast<int>(8 * dv));
+    const __m256i strideV = _mm256_set1_epi32(static_cast<int>(stride));
+    const __m256i ones = _mm256_set1_epi32(-1), alpha = _mm256_set1_epi32(0x00ffffff);
+    const auto* pixels = reinterpret_cast<const int*>(base);
+    for (; x + 8 <= to; x += 8) {
+        const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 16), strideV),
+                                               _mm256_srai_epi32(u, 16));
+        const __m256i px = _mm256_i32gather_epi32(pixels, index, 4);
+        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_or_si256(px, alpha), ones)) == -1) {
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(line + x), px);
+        } else {
+            alignas(32) std::uint32_t out[8];
+            _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
+            for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
+        }
+        u = _mm256_add_epi32(u, du8);
+        v = _mm256_add_epi32(v, dv8);
+        u64 += 8 * du;
+        v64 += 8 * dv;
+    }
+    return x;
+}
+
+bool hasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2");
+    return has;
+}
+#endif
 
 // Picture coordinates of destination pixel (x, y) are u = u0 + x du/dx + y du/dy
 // (likewise v), in fixed point. The constants are rounded once per drawing.
@@ -148,10 +341,14 @@ void turnedSpans(QSize picture, const Turn& turn, QRect clip, std::vector<std::p
     }
 }
 
-void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) {
+void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* underImage) {
     if (framed.format() != QImage::Format_ARGB32_Premultiplied || framed.width() < 3 || framed.height() < 3) return;
     if (dest.depth() != 32) return;
     clip = clip.intersected(dest.rect());
+    if (underImage != nullptr) {
+        if (underImage->depth() != 32) return;
+        clip = clip.intersected(underImage->rect());
+    }
     if (clip.isEmpty()) return;
 
     const QSize picture(framed.width() - 2, framed.height() - 2);
@@ -198,6 +395,13 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
         while (row.i1 > row.i0 && !within(row.i1 - 1, innerLo, innerHiU, innerHiV)) --row.i1;
         if (row.i0 == row.i1) row.i0 = row.i1 = row.a1;
         rows[static_cast<std::size_t>(y - clip.top())] = row;
+        if (underImage != nullptr) {
+            // What the picture may reach but does not, brought back to what lies under it.
+            auto* line = reinterpret_cast<std::uint32_t*>(dest.scanLine(y));
+            const auto* under = reinterpret_cast<const std::uint32_t*>(underImage->constScanLine(y));
+            std::copy(under + span.first, under + row.a0, line + span.first);
+            std::copy(under + row.a1, under + span.second, line + row.a1);
+        }
     }
 
     // Narrow strips, top to bottom: a turned row crosses the picture on a
@@ -210,28 +414,55 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn) 
             const int x0 = std::max(row.a0, left), x1 = std::min(row.a1, right);
             if (x0 >= x1) continue;
             auto* line = reinterpret_cast<std::uint32_t*>(dest.scanLine(y));
+            const auto* under =
+                underImage ? reinterpret_cast<const std::uint32_t*>(underImage->constScanLine(y)) : line;
             const std::int64_t ur = m.u0 + m.dudy * y, vr = m.v0 + m.dvdy * y;
             if (!turn.smooth) {
                 // Every pixel of the row's range samples the picture.
                 std::int64_t u = ur + m.dudx * x0, v = vr + m.dvdx * x0;
-                for (int x = x0; x < x1; ++x, u += m.dudx, v += m.dvdx) {
-                    over(line[x], base[(v >> kShift) * stride + (u >> kShift)]);
+                int x = x0;
+#if defined(GYROCK_AVX2)
+                if (hasAvx2()) x = plainEight(line, under, x, x1, u, v, m.dudx, m.dvdx, base, stride);
+#endif
+                for (; x < x1; ++x, u += m.dudx, v += m.dvdx) {
+                    put(line, under, x, base[(v >> kShift) * stride + (u >> kShift)]);
                 }
                 continue;
             }
             auto smooth = [&](int from, int to, auto inside) {
                 std::int64_t u = ur + m.dudx * from, v = vr + m.dvdx * from;
-                for (int x = from; x < to; ++x, u += m.dudx, v += m.dvdx) {
+                int x = from;
+#if defined(__SSE2__)
+                if constexpr (decltype(inside)::value) {
+#if defined(GYROCK_AVX2)
+                    if (hasAvx2()) x = smoothEight(line, under, x, to, u, v, m.dudx, m.dvdx, base, stride);
+#endif
+                    FourSamples f = fourSamples(u, v, m.dudx, m.dvdx);
+                    for (; x + 4 <= to; x += 4) {
+                        const std::uint32_t* top[4];
+                        for (auto& t : top) {
+                            t = base + (v >> kShift) * stride + (u >> kShift);
+                            u += m.dudx;
+                            v += m.dvdx;
+                        }
+                        putFour(line, under, x, sampleFour(top, stride, f.u, f.v));
+                        f.u = _mm_add_epi32(f.u, f.du4);
+                        f.v = _mm_add_epi32(f.v, f.dv4);
+                    }
+                }
+#endif
+                for (; x < to; ++x, u += m.dudx, v += m.dvdx) {
                     const std::int64_t iu = u >> kShift, iv = v >> kShift;
                     if constexpr (!decltype(inside)::value) {
                         if (static_cast<std::uint64_t>(iu) >= limitU || static_cast<std::uint64_t>(iv) >= limitV) {
+                            line[x] = under[x];
                             continue;
                         }
                     }
                     const auto fu = static_cast<std::uint32_t>((u >> (kShift - 8)) & 0xff);
                     const auto fv = static_cast<std::uint32_t>((v >> (kShift - 8)) & 0xff);
                     const std::uint32_t* top = base + iv * stride + iu;
-                    over(line[x], sample(top, top + stride, fu, fv));
+                    put(line, under, x, sample(top, top + stride, fu, fv));
                 }
             };
             const int i0 = std::clamp(row.i0, x0, x1), i1 = std::clamp(row.i1, x0, x1);

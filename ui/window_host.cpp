@@ -44,15 +44,22 @@ bool WindowHost::keyHeld(Arrow key) { return keyboard_->held(key); }
 
 void WindowHost::yield(Tick hintMs) {
     if (closing_) return;
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (hintMs == 0 || closing_) return;
-    // Nothing is due for a while: sleep until an event arrives or the timer
-    // fires, instead of spinning on the clock.
+    if (hintMs == 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return;
+    }
+    // Nothing is due for a while: one pass that handles what is waiting or,
+    // with nothing waiting, sleeps until an event arrives or the timer fires.
+    // A timer still armed to fire in time is kept: re-arming it on every pass
+    // costs more than the rare early wake-up, after which the loop reads the
+    // clock afresh anyway.
     const Tick sleepMs = std::min<Tick>(hintMs, 1000);
-    wakeLog_.sleeping(static_cast<std::int64_t>(sleepMs));
-    wake_.start(static_cast<int>(sleepMs));
+    const auto remaining = static_cast<Tick>(std::max(wake_.remainingTime(), 0));
+    if (!wake_.isActive() || remaining > sleepMs) {
+        wakeLog_.sleeping(static_cast<std::int64_t>(sleepMs));
+        wake_.start(static_cast<int>(sleepMs));
+    }
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    wake_.stop();
 }
 
 bool WindowHost::boardTurning() { return ui_.opt_gyrock->isChecked(); }
