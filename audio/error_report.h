@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Telling the player that the sound system failed: a warning box with the
 // message and the sound layer's error code.

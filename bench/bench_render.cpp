@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // One frame of the board as the game loop draws it, plain and antialiased, at
 // normal and at double pixel density: the whole drawing (Frame...), and a
 // render tick as the window makes it, with nothing changed, the board turned

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # CPU use and resident memory of the real program over SECONDS of play and then
 # of pause, and how late its timed wake-ups come, on an X server of its own.
 # Usage: bench/cpu_while_playing.sh PROGRAM [SECONDS=20]

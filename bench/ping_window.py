@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 """Asks a window whether its program is still answering, the way a window
 manager does (_NET_WM_PING), and prints the round trip in milliseconds.
 Exits 1 when no answer comes within the limit.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Plays the real program like a restless player for SECONDS: random keys, held
 # arrows and clicks on every button, answering every question and hall-of-fame
 # entry that comes up. Checks every 10 s that the window still answers and

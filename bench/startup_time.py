@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 """Time from starting the program to its window being mapped on screen, over
 several runs, on the X server in DISPLAY. The window is watched through X
 events (no polling), then closed the way a window manager does.

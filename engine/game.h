@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The one game: its state under the names the rules use, and the procedures
 // that play it. The window owns exactly one Game; tests make fresh ones.

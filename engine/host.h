@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The engine's one window to the outside world. Everything that is not a
 // rule of play (time, keys, options, the picture, sound, the end-of-game

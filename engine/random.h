@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The game's one random generator. Reseeding mixes the tick count into the
 // current state instead of restarting the sequence, so several draws within

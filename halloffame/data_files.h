@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The two data files of the player's data folder. Each takes the mode
 // "load" or "save" exactly (case-sensitive); any other text does nothing.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The comma-or-line field syntax both data files use: a field ends at a
 // comma outside quotes or at the end of its line (LF, or CR LF). A quoted

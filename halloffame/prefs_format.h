@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // prefs.txt: the four option check boxes, one value a line, in the order
 // Music, antialias, monochrome board, remain paused.

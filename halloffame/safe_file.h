@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Reading and replacing the player's files so that nothing is ever lost:
 // reads are bounded, writes are atomic, damaged originals are kept.

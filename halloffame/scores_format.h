@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // scores.txt: twenty lines, for each entry from index 0 up its score, then
 // its name between double quotes. Written as UTF-8 with CR LF.

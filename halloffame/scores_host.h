@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // What the hall-of-fame window needs from the main window. The main window
 // implements it; tests use a fake.

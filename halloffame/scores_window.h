@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The hall-of-fame pop-up `scores`: the table of the ten best, and over it
 // the name entry. Which of the two shows is recorded only by whether Frame1

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The ten-entry hall of fame, held ascending: index 0 is tenth place,
 // index 9 first place.

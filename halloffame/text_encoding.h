@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Old files were written in the Windows 8-bit code page; ours are UTF-8.
 // A file that is not valid UTF-8 is taken to be Windows-1252.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Draws the board: composes the upright picture (bbuffer) from the cell
 // tiles and keeps the window's board square (background and turned board) up

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Copies of 32-bit pictures into 32-bit pictures, cut off at the edges:
 // the stand-in for the window system's plain block copy of a tile.

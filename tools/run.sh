@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Sets up the machine, builds the game and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

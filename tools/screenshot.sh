@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Makes the README's picture: the real program on an X server of its own,
 # a Gyrock game played for a while with random keys, paused, and the window
 # captured. Usage: tools/screenshot.sh OUT.png [PROGRAM=build/gyrock] [SECONDS=14]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Installs the Debian packages the game needs to be built and played;
 # with --test, also everything the tests, the sanitizer and fuzzer builds and
 # the packaging checks need.

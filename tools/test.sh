@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Sets up the machine, builds, and runs every test: a plain build, then the
 # same tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the
 # file-reader fuzzers.

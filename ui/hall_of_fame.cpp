@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // The window's side of the two data files and the hall of fame.
 #include <QMessageBox>
 #include <cstdio>

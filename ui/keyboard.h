@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // What the keyboard tells the game: the held state of the four arrows, and
 // the pause key, taken before the focused control sees it.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // form1: the main window. It owns the one Game, shows the controls and runs
 // what they do: the commands and the panels. The engine's host and the

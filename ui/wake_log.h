@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // How late the game loop's timed sleeps end against the deadline it asked
 // for. Off unless GYROCK_WAKE_LOG names a file; then every sleep that ran to

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // The engine's view of the window: clock, keys, yield, options and effects.
 #include "ui/window_host.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // A check box whose caption wraps onto further lines when it is wider than
 // the box, as the window's longest option needs in its narrow panel.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // The orders in which the game calls the sound layer, and what each leaves
 // playing. The mixer's own view (Mix_PlayingMusic) is the judge.
 

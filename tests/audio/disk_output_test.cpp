@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // What a player would hear: SDL's "disk" driver writes the mixed output to a
 // file (in real time, so these tests keep it short), which is read back as
 // 16-bit stereo at 44.1 kHz and measured.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // Every way a call can fail: each one returns a plain failure and leaves its
 // code, and none of them harms what is playing.
 

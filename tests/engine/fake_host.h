@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // A stand-in for the window: a simulated clock that yield advances by the
 // engine's own hint, held keys, scripted events, and a log of every call.

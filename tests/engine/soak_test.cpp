@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // A bot with random keys plays whole games and checks the board after every lock.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // Any bytes at all: the reader must not crash, and whatever table it makes
 // must survive a write and a read unchanged.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Builds the two file-reader fuzzers with clang in their own build folder and
 # runs each for N seconds (first argument, default 60). Fails on any crash.
 # The committed corpus is only read; new inputs go to the build folder.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // A fresh folder per test, removed afterwards, with helpers to put bytes in
 // and read them back exactly; and a child process to run a step in as a

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Finds captions that their control cuts off: a fixed-geometry form only
 // looks right if every text fits the box it was given, in the font it gets.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // A host that does nothing: for code that only reads a game's state (the
 // renderer's tests and benchmarks) and needs a Game without a window.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 """Asks an X11 window to close the way a window manager does: a
 WM_DELETE_WINDOW client message. Without a window manager (Xvfb) this is the
 only way to reach the program's own close handling; destroying the window

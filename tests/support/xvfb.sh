@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Shared by the scripts that drive the real program on an X server of its own.
 # Source it, call begin_session, then start_xvfb.
 

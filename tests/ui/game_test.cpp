@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // Playing: NEW GAME, the pause key, the panels, RESTART and the end of a game.
 #include <QElapsedTimer>
 #include <QTest>

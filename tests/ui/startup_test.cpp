@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // The main window as it first appears, and a start without sound.
 #include "engine/game.h"
 #include "tests/support/captions_fit.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // A fresh main window per test, with its own empty data folder, plus helpers
 // that stop the engine's loop and answer message boxes from timers.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # A whole game in the real window: plays until the stack reaches the top,
 # enters a name in the hall of fame, changes an option, closes the program and
 # reads both files back. Usage: hall_of_fame_in_real_window.sh PROGRAM

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Installs the build into a fresh prefix, makes the prefix read-only, runs the
 # installed program on an X server of its own, plays a little, closes it, and
 # expects the data files in the per-user folder and nothing new in the prefix.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Starts the real program on its own X server, plays a little, pauses, and
 # closes the window the way a desktop does. Usage: play_in_real_window.sh PROGRAM
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // Draws the desktop icon at every size the hicolor theme asks for:
 // a small well, tilted, with a few locked pieces and one falling.
 // Usage: make_icon OUTPUT_DIR  (writes gyrock-<size>.png)

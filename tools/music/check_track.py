@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 """Measures the encoded music the way a player's ears would judge it.
 
     tools/music/check_track.py assets/stakko_remix.mp3 [RENDERED.wav]

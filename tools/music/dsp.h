@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The few signal-processing parts the music is built from: oscillators,
 // a filter, noise, and the two room effects. Everything is deterministic:

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The band: each call plays one note (or one drum hit) into a stereo buffer,
 // added on top of what is already there.

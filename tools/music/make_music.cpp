@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // Renders the game's music, "Stakko Remix", to a 16-bit stereo WAV file.
 //
 //   make_music OUT.wav

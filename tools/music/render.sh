@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Gyrock developers
 # Renders the game's music again and writes assets/stakko_remix.mp3.
 #
 #   tools/music/render.sh

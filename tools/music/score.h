@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The piece itself: what each instrument plays and when, as a list of notes
 // on a grid of sixteenth notes.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // The window background: a dark nebula with a star field, quiet where the
 // board turns, and the game's name lettered in the free lower right corner.
 

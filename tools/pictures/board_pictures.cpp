@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // The backdrop behind the board, the cell tiles and the clearing mark.
 
 #include <algorithm>

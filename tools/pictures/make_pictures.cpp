@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 // Draws every picture of the main window into a folder (normally assets/):
 // background.png, backdrop.png, tile0.png .. tile9.png and clear_mark.png,
 // and each again with twice the detail as NAME@2x.png.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
 #pragma once
 // Our own seeded randomness, so the pictures come out the same on every run
 // and on every machine (std:: distributions differ between libraries).
