@@ -23,13 +23,15 @@ inline constexpr int kTileSize = 16;
 // Piece and board values 1 to 9 are drawn with the tile of that number.
 inline constexpr bool hasTile(int value) { return value >= 1 && value <= 9; }
 
-// The pictures stored with the window, loaded from the embedded resources.
+// The pictures stored with the window, loaded from the embedded resources
+// (or from another folder, given with its trailing slash). One that is missing
+// or not of its size is replaced by a flat picture of its base colour.
 struct Pictures {
     QImage background;               // 622 x 485, the window background
     QImage backdrop;                 // 224 x 384, bbuffer's own picture
     std::array<QImage, 10> tiles;    // itemp(0..9), 16 x 16
     QImage clearMark;                // f, 16 x 16
-    static Pictures load();
+    static Pictures load(const QString& folder = QStringLiteral(":/pictures/"));
 };
 
 // The same pictures drawn with twice the detail, each twice as wide and high,

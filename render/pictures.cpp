@@ -13,8 +13,8 @@ namespace {
 
 // Everything the renderer copies is 32-bit opaque: tiles then go by plain
 // row copies and the turned copy takes Qt's fastest path.
-QImage loadPicture(const QString& name, QSize size, QColor fallback) {
-    QImage image(":/pictures/" + name);
+QImage loadPicture(const QString& path, QSize size, QColor fallback) {
+    QImage image(path);
     if (image.size() != size) {
         // A missing or damaged picture must not take the game down: show a
         // flat picture of the right size instead.
@@ -38,18 +38,18 @@ QString detailedName(const QString& name) { return QString(name).replace(".png",
 
 }  // namespace
 
-Pictures Pictures::load() {
+Pictures Pictures::load(const QString& folder) {
     registerPictureResources();
     Pictures p;
-    p.background = loadPicture("background.png", QSize(622, 485), Qt::black);
-    p.backdrop = loadPicture("backdrop.png", QSize(224, 384), QColor(0, 40, 44));
+    p.background = loadPicture(folder + "background.png", QSize(622, 485), Qt::black);
+    p.backdrop = loadPicture(folder + "backdrop.png", QSize(224, 384), QColor(0, 40, 44));
     const QColor flat[10] = {{109, 70, 32}, {1, 111, 111}, {255, 4, 4},  {199, 183, 0},
                              {1, 133, 1},   {134, 40, 132}, {79, 66, 142}, {154, 55, 1},
                              {143, 50, 55}, {51, 51, 51}};
     for (int i = 0; i < 10; ++i) {
-        p.tiles[i] = loadPicture(QString("tile%1.png").arg(i), QSize(16, 16), flat[i]);
+        p.tiles[i] = loadPicture(folder + QString("tile%1.png").arg(i), QSize(16, 16), flat[i]);
     }
-    p.clearMark = loadPicture("clear_mark.png", QSize(16, 16), QColor(150, 150, 150));
+    p.clearMark = loadPicture(folder + "clear_mark.png", QSize(16, 16), QColor(150, 150, 150));
     return p;
 }
 

@@ -2,6 +2,9 @@
 // Copyright (C) 2026 The Gyrock developers
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cmath>
 #include <vector>
 
@@ -30,12 +33,54 @@ Mean mean(const QImage& image, QRect area) {
 
 double grey(Mean m) { return (m.r + m.g + m.b) / 3; }
 
-TEST(Pictures, AllLoadAtTheirSizes) {
+// A flat picture is what the loader puts in place of a missing or wrong one.
+bool flat(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != image.pixel(0, 0)) return false;
+        }
+    }
+    return true;
+}
+
+std::vector<const QImage*> all(const Pictures& p) {
+    std::vector<const QImage*> images{&p.background, &p.backdrop, &p.clearMark};
+    for (const QImage& t : p.tiles) images.push_back(&t);
+    return images;
+}
+
+TEST(Pictures, AllShippedLoadAtTheirSizesAndNoneIsAStandIn) {
     const Pictures& p = pictures();
     EXPECT_EQ(p.background.size(), QSize(622, 485));
     EXPECT_EQ(p.backdrop.size(), QSize(224, 384));
     EXPECT_EQ(p.clearMark.size(), QSize(16, 16));
     for (const QImage& t : p.tiles) EXPECT_EQ(t.size(), QSize(16, 16));
+    for (const QImage* image : all(p)) EXPECT_FALSE(flat(*image));
+}
+
+// A picture of the wrong size, or none at all, gives a flat one of the right
+// size in its base colour; the others load as they are.
+TEST(Pictures, AWrongSizedOrMissingFileGivesAFlatPictureOfTheRightSize) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString folder = dir.path() + "/";
+    const QStringList names = {"background.png", "backdrop.png", "clear_mark.png", "tile0.png", "tile1.png",
+                               "tile2.png", "tile4.png", "tile5.png", "tile6.png", "tile7.png", "tile8.png",
+                               "tile9.png"};
+    for (const QString& name : names) ASSERT_TRUE(QFile::copy(":/pictures/" + name, folder + name)) << name.toStdString();
+    QImage wrong(17, 16, QImage::Format_RGB32);  // tile3 one pixel too wide
+    wrong.fill(Qt::white);
+    ASSERT_TRUE(wrong.save(folder + "tile3.png"));
+    ASSERT_TRUE(QFile::remove(folder + "clear_mark.png"));
+
+    const Pictures p = Pictures::load(folder);
+    EXPECT_EQ(p.tiles[3].size(), QSize(16, 16));
+    EXPECT_TRUE(flat(p.tiles[3]));
+    EXPECT_EQ(QColor(p.tiles[3].pixel(0, 0)), QColor(199, 183, 0));
+    EXPECT_EQ(p.clearMark.size(), QSize(16, 16));
+    EXPECT_TRUE(flat(p.clearMark));
+    for (int i : {0, 1, 2, 4, 9}) EXPECT_FALSE(flat(p.tiles[i])) << i;
+    EXPECT_FALSE(flat(p.background));
 }
 
 TEST(Pictures, TilesAreMottledAroundTheirColourWithLighterTopAndRightEdges) {
