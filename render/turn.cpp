@@ -186,6 +186,45 @@ GYROCK_TARGET_AVX2 inline void splitx2(__m256i a, __m256i b, __m256i& left, __m2
     right = _mm256_castps_si256(_mm256_shuffle_ps(fa, fb, _MM_SHUFFLE(3, 1, 3, 1)));
 }
 
+// The picture positions of eight neighbouring destination pixels, in the
+// fixed point of the narrower paths, kept in step with their 64-bit copies.
+struct EightPositions {
+    __m256i u, v, du8, dv8, stride;
+    GYROCK_TARGET_AVX2 EightPositions(std::int64_t u64, std::int64_t v64, std::int64_t du, std::int64_t dv,
+                                      std::ptrdiff_t rowStride) {
+        const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
+        u = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(u64)),
+                             _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(du))));
+        v = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(v64)),
+                             _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(dv))));
+        du8 = _mm256_set1_epi32(static_cast<int>(8 * du));
+        dv8 = _mm256_set1_epi32(static_cast<int>(8 * dv));
+        stride = _mm256_set1_epi32(static_cast<int>(rowStride));
+    }
+    // Where each of the eight samples starts in the picture, in pixels.
+    GYROCK_TARGET_AVX2 __m256i index() const {
+        return _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 16), stride), _mm256_srai_epi32(u, 16));
+    }
+    GYROCK_TARGET_AVX2 void advance(std::int64_t& u64, std::int64_t& v64, std::int64_t du, std::int64_t dv) {
+        u = _mm256_add_epi32(u, du8);
+        v = _mm256_add_epi32(v, dv8);
+        u64 += 8 * du;
+        v64 += 8 * dv;
+    }
+};
+
+// Eight opaque pixels are stored at once; any other goes over what lies under it.
+GYROCK_TARGET_AVX2 inline void putEight(std::uint32_t* line, const std::uint32_t* under, int x, __m256i px) {
+    const __m256i ones = _mm256_set1_epi32(-1), alpha = _mm256_set1_epi32(0x00ffffff);
+    if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_or_si256(px, alpha), ones)) == -1) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(line + x), px);
+        return;
+    }
+    alignas(32) std::uint32_t out[8];
+    _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
+    for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
+}
+
 // Eight pixels at a time where the processor can, again with sample()'s
 // arithmetic, for the stretch of a row where every sample lies inside the
 // framed picture (so every position is small and positive). Returns how far
@@ -194,44 +233,26 @@ GYROCK_TARGET_AVX2 int smoothEight(std::uint32_t* line, const std::uint32_t* und
                                                 std::int64_t& v64, std::int64_t du, std::int64_t dv,
                                                 const std::uint32_t* base, std::ptrdiff_t stride) {
     if (to - x < 8) return x;
-    const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
-    __m256i u = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(u64)),
-                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(du))));
-    __m256i v = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(v64)),
-                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(dv))));
-    const __m256i du8 = _mm256_set1_epi32(static_cast<int>(8 * du)), dv8 = _mm256_set1_epi32(static_cast<int>(8 * dv));
-    const __m256i strideV = _mm256_set1_epi32(static_cast<int>(stride));
+    EightPositions at(u64, v64, du, dv, stride);
     const __m256i order = _mm256_setr_epi32(0, 1, 4, 5, 2, 3, 6, 7);
     const __m256i mask = _mm256_set1_epi32(0x00ff00ff);
-    const __m256i ones = _mm256_set1_epi32(-1), alpha = _mm256_set1_epi32(0x00ffffff);
     const auto* pairs = reinterpret_cast<const long long*>(base);
     for (; x + 8 <= to; x += 8) {
-        const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 16), strideV),
-                                               _mm256_srai_epi32(u, 16));
-        const __m256i ordered = _mm256_permutevar8x32_epi32(index, order);
+        const __m256i ordered = _mm256_permutevar8x32_epi32(at.index(), order);
         const __m128i i0 = _mm256_castsi256_si128(ordered), i1 = _mm256_extracti128_si256(ordered, 1);
         const __m128i s = _mm_set1_epi32(static_cast<int>(stride));
         __m256i tl, tr, bl, br;
         splitx2(_mm256_i32gather_epi64(pairs, i0, 4), _mm256_i32gather_epi64(pairs, i1, 4), tl, tr);
         splitx2(_mm256_i32gather_epi64(pairs, _mm_add_epi32(i0, s), 4),
               _mm256_i32gather_epi64(pairs, _mm_add_epi32(i1, s), 4), bl, br);
-        const __m256i fv = fractionPairsx2(v), fu = fractionPairsx2(u);
+        const __m256i fv = fractionPairsx2(at.v), fu = fractionPairsx2(at.u);
         const __m256i lrb = mix16x2(_mm256_and_si256(tl, mask), _mm256_and_si256(bl, mask), fv);
         const __m256i lag = mix16x2(_mm256_srli_epi16(tl, 8), _mm256_srli_epi16(bl, 8), fv);
         const __m256i rrb = mix16x2(_mm256_and_si256(tr, mask), _mm256_and_si256(br, mask), fv);
         const __m256i rag = mix16x2(_mm256_srli_epi16(tr, 8), _mm256_srli_epi16(br, 8), fv);
-        const __m256i px = _mm256_or_si256(mix16x2(lrb, rrb, fu), _mm256_slli_epi16(mix16x2(lag, rag, fu), 8));
-        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_or_si256(px, alpha), ones)) == -1) {
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(line + x), px);
-        } else {
-            alignas(32) std::uint32_t out[8];
-            _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
-            for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
-        }
-        u = _mm256_add_epi32(u, du8);
-        v = _mm256_add_epi32(v, dv8);
-        u64 += 8 * du;
-        v64 += 8 * dv;
+        putEight(line, under, x,
+                 _mm256_or_si256(mix16x2(lrb, rrb, fu), _mm256_slli_epi16(mix16x2(lag, rag, fu), 8)));
+        at.advance(u64, v64, du, dv);
     }
     return x;
 }
@@ -242,30 +263,11 @@ GYROCK_TARGET_AVX2 int plainEight(std::uint32_t* line, const std::uint32_t* unde
                                   std::int64_t du, std::int64_t dv, const std::uint32_t* base,
                                   std::ptrdiff_t stride) {
     if (to - x < 8) return x;
-    const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
-    __m256i u = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(u64)),
-                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(du))));
-    __m256i v = _mm256_add_epi32(_mm256_set1_epi32(static_cast<int>(v64)),
-                                 _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(dv))));
-    const __m256i du8 = _mm256_set1_epi32(static_cast<int>(8 * du)), dv8 = _mm256_set1_epi32(static_cast<int>(8 * dv));
-    const __m256i strideV = _mm256_set1_epi32(static_cast<int>(stride));
-    const __m256i ones = _mm256_set1_epi32(-1), alpha = _mm256_set1_epi32(0x00ffffff);
+    EightPositions at(u64, v64, du, dv, stride);
     const auto* pixels = reinterpret_cast<const int*>(base);
     for (; x + 8 <= to; x += 8) {
-        const __m256i index = _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 16), strideV),
-                                               _mm256_srai_epi32(u, 16));
-        const __m256i px = _mm256_i32gather_epi32(pixels, index, 4);
-        if (_mm256_movemask_epi8(_mm256_cmpeq_epi32(_mm256_or_si256(px, alpha), ones)) == -1) {
-            _mm256_storeu_si256(reinterpret_cast<__m256i*>(line + x), px);
-        } else {
-            alignas(32) std::uint32_t out[8];
-            _mm256_store_si256(reinterpret_cast<__m256i*>(out), px);
-            for (int k = 0; k < 8; ++k) put(line, under, x + k, out[k]);
-        }
-        u = _mm256_add_epi32(u, du8);
-        v = _mm256_add_epi32(v, dv8);
-        u64 += 8 * du;
-        v64 += 8 * dv;
+        putEight(line, under, x, _mm256_i32gather_epi32(pixels, at.index(), 4));
+        at.advance(u64, v64, du, dv);
     }
     return x;
 }
