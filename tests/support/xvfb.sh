@@ -72,13 +72,13 @@ wait_until() {
 window_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
 window_gone() { ! window_id "$1" >/dev/null; }
 
-# Prints the id of the window named so once it shows, waiting up to SECONDS (10).
-wait_window() { wait_until "${2:-10}" window_id "$1"; }
-wait_window_gone() { wait_until "${2:-10}" window_gone "$1"; }
+# Prints the id of the window named so once it shows, waiting up to SECONDS (30).
+wait_window() { wait_until "${2:-30}" window_id "$1"; }
+wait_window_gone() { wait_until "${2:-30}" window_gone "$1"; }
 
 # Gives the window the keyboard focus, as a window manager would, and waits
 # until the server has it there: keys sent before then go to another window.
-focus_window() { wait_until "${2:-10}" take_focus "$1"; }
+focus_window() { wait_until "${2:-30}" take_focus "$1"; }
 take_focus() {
   [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]] && return 0
   xdotool windowfocus "$1" 2>/dev/null || true

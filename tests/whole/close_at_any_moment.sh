@@ -53,7 +53,7 @@ expect_scores_saved() { cmp -s <(saved_scores) "$data/scores.txt" || { echo "sco
 close_with_message_box() {
   start
   click_at 286 222                    # Stakko, which answers with a message
-  wait_window '^gyrock$' 10 >/dev/null || { echo "no Stakko message"; return 1; }
+  wait_window '^gyrock$' >/dev/null || { echo "no Stakko message"; return 1; }
   close_window "$wid"
   ended
   expect_scores_saved
@@ -64,7 +64,7 @@ close_with_restart_question() {
   start '0\n0\n0\n1\n'
   new_game
   click_at 532 324                    # RESTART
-  wait_window '^gyrock$' 10 >/dev/null || { echo "no restart question"; return 1; }
+  wait_window '^gyrock$' >/dev/null || { echo "no restart question"; return 1; }
   close_window "$wid"
   ended
   expect_scores_saved
@@ -75,7 +75,7 @@ close_with_table_open_in_a_game() {
   start
   new_game
   click_at 532 244                    # HIGH SCORES
-  wait_window '^scores$' 10 >/dev/null || { echo "no hall of fame"; return 1; }
+  wait_window '^scores$' >/dev/null || { echo "no hall of fame"; return 1; }
   close_window "$wid"
   ended
   expect_scores_saved
@@ -84,7 +84,7 @@ close_with_table_open_in_a_game() {
 signal_with_the_table_open() {
   start
   click_at 532 244                    # HIGH SCORES
-  wait_window '^scores$' 10 >/dev/null || { echo "no hall of fame"; return 1; }
+  wait_window '^scores$' >/dev/null || { echo "no hall of fame"; return 1; }
   kill -TERM "$pid"
   ended
   expect_scores_saved
@@ -130,7 +130,7 @@ second_close_ends_the_failed_save_notice() {
   mkdir -p "$work/$case/scores.txt"
   start
   close_window "$wid"
-  wait_window '^gyrock$' 10 >/dev/null || { echo "no notice of the failed save"; return 1; }
+  wait_window '^gyrock$' >/dev/null || { echo "no notice of the failed save"; return 1; }
   close_window "$wid"
   ended
   expect_file prefs.txt '1\r\n0\r\n0\r\n1\r\n'

@@ -31,7 +31,7 @@ run_case() {
   HOME=$home XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR="" \
     "${as_player[@]}" "$prefix/bin/gyrock" >"$work/$case.log" 2>&1 &
   pid=$!
-  wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "no window"
+  wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "no window ($(kill -0 "$pid" 2>/dev/null && echo still running || echo the program ended))"
   close_and_wait "$wid" || fail "exit status $EXIT_STATUS"
 
   local data=$home/.local/share/gyrock

@@ -12,23 +12,10 @@ begin_session
 fail() { echo "FAIL: $*"; for f in "$work"/*.log; do sed "s|^|  $(basename "$f"): |" "$f"; done; exit 1; }
 
 # The visible window of one process.
-window_of() {
-  local deadline=$((SECONDS + 10)) id
-  while ((SECONDS < deadline)); do
-    id=$(xdotool search --all --onlyvisible --pid "$1" --name GYROCK 2>/dev/null | head -1) || true
-    [[ -n "$id" ]] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-focus_is() {
-  local deadline=$((SECONDS + 10))
-  while ((SECONDS < deadline)); do
-    [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+window_of() { wait_until 30 window_of_pid "$1"; }
+window_of_pid() { xdotool search --all --onlyvisible --pid "$1" --name GYROCK 2>/dev/null | head -1 | grep .; }
+focus_is() { wait_until 30 has_focus "$1"; }
+has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 
 start_xvfb
 mkdir "$work/one" "$work/other"
