@@ -47,6 +47,11 @@ end_session() {
   for p in "${pid:-}" "${keys:-}"; do
     [[ -n "$p" ]] && kill "$p" 2>/dev/null || true
   done
+  # A program ended so saves its files first: let it finish before its
+  # folder goes.
+  for p in "${pid:-}" "${keys:-}"; do
+    [[ -n "$p" ]] && wait_until 10 process_ended "$p" || true
+  done
   stop_xvfb
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
