@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 #include "render/bitmapfx.h"
@@ -179,7 +180,7 @@ QRect BoardRenderer::boardArea() const {
 
 void BoardRenderer::drawSquare(QImage& square, const QImage& framed, QRect deviceClip,
                                const bitmapfx::Turn* before) const {
-    deviceClip = deviceClip.intersected(square.rect());
+    deviceClip = deviceClip.intersected(square.rect()).intersected(scaled_.background.rect());
     if (deviceClip.isEmpty()) return;
     // The background goes back only where the new board does not reach: where
     // it does, the turn draws over the background itself, each pixel once.
@@ -195,8 +196,14 @@ void BoardRenderer::drawSquare(QImage& square, const QImage& framed, QRect devic
     } else {
         was.assign(static_cast<std::size_t>(deviceClip.height()), {deviceClip.left(), deviceClip.right() + 1});
     }
+    // deviceClip lies within both pictures, so rows are addressed directly.
+    uchar* const squareBits = square.bits();
+    const uchar* const backgroundBits = scaled_.background.constBits();
+    const qsizetype squareLine = square.bytesPerLine(), backgroundLine = scaled_.background.bytesPerLine();
     auto restore = [&](int y, int from, int to) {
-        if (from < to) copyArea(square, scaled_.background, QRect(from, y, to - from, 1), QPoint(from, y));
+        if (from >= to) return;
+        std::memcpy(squareBits + y * squareLine + from * 4, backgroundBits + y * backgroundLine + from * 4,
+                    static_cast<std::size_t>(to - from) * 4);
     };
     for (int y = deviceClip.top(); y <= deviceClip.bottom(); ++y) {
         const auto& [o0, o1] = was[static_cast<std::size_t>(y - deviceClip.top())];

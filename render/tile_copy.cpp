@@ -30,10 +30,6 @@ QImage prepared(const QImage& picture, QSize size) {
     return out;
 }
 
-}  // namespace gyrock::render
-
-namespace gyrock::render {
-
 void copyArea(QImage& dest, const QImage& source, QRect from, QPoint to) {
     const int dx = from.left() - to.x(), dy = from.top() - to.y();
     const QRect area = from.intersected(source.rect()).translated(-dx, -dy).intersected(dest.rect());

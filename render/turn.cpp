@@ -189,7 +189,7 @@ GYROCK_TARGET_AVX2 inline void splitx2(__m256i a, __m256i b, __m256i& left, __m2
 // The picture positions of eight neighbouring destination pixels, in the
 // fixed point of the narrower paths, kept in step with their 64-bit copies.
 struct EightPositions {
-    __m256i u, v, du8, dv8, stride;
+    __m256i u, v, du8, dv8, strideAndOne;
     GYROCK_TARGET_AVX2 EightPositions(std::int64_t u64, std::int64_t v64, std::int64_t du, std::int64_t dv,
                                       std::ptrdiff_t rowStride) {
         const __m256i steps = _mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7);
@@ -199,11 +199,16 @@ struct EightPositions {
                              _mm256_mullo_epi32(steps, _mm256_set1_epi32(static_cast<int>(dv))));
         du8 = _mm256_set1_epi32(static_cast<int>(8 * du));
         dv8 = _mm256_set1_epi32(static_cast<int>(8 * dv));
-        stride = _mm256_set1_epi32(static_cast<int>(rowStride));
+        strideAndOne = _mm256_set1_epi32(static_cast<int>((rowStride << 16) | 1));
     }
     // Where each of the eight samples starts in the picture, in pixels.
+    // Inside the picture both whole parts are small and positive: the row's
+    // in the high half of each lane, the column's in the low half, and one
+    // multiply-add makes row x stride + column.
     GYROCK_TARGET_AVX2 __m256i index() const {
-        return _mm256_add_epi32(_mm256_mullo_epi32(_mm256_srai_epi32(v, 16), stride), _mm256_srai_epi32(u, 16));
+        const __m256i rowAndColumn = _mm256_or_si256(_mm256_and_si256(v, _mm256_set1_epi32(-65536)),
+                                                     _mm256_srli_epi32(u, 16));
+        return _mm256_madd_epi16(rowAndColumn, strideAndOne);
     }
     GYROCK_TARGET_AVX2 void advance(std::int64_t& u64, std::int64_t& v64, std::int64_t du, std::int64_t dv) {
         u = _mm256_add_epi32(u, du8);
@@ -311,12 +316,13 @@ Mapping mapping(QSize picture, const Turn& turn, double shift) {
 
 // Narrows [x0, x1) to where value0 + x * slope can lie in [lo, hi), leaving a
 // pixel to spare on each side: the exact test is made per pixel anyway.
-void narrow(double value0, double slope, double lo, double hi, int& x0, int& x1) {
+// inverse is 1 / slope, worked out once for all rows.
+void narrow(double value0, double slope, double inverse, double lo, double hi, int& x0, int& x1) {
     if (std::abs(slope) < 1e-12) {
         if (value0 < lo - 1 || value0 > hi + 1) x1 = x0;
         return;
     }
-    double a = (lo - value0) / slope, b = (hi - value0) / slope;
+    double a = (lo - value0) * inverse, b = (hi - value0) * inverse;
     if (a > b) std::swap(a, b);
     x0 = std::max(x0, static_cast<int>(std::floor(a)) - 1);
     x1 = std::min(x1, static_cast<int>(std::ceil(b)) + 1);
@@ -335,10 +341,11 @@ void turnedSpans(QSize picture, const Turn& turn, QRect clip, std::vector<std::p
     if (clip.isEmpty()) return;
     const Mapping m = mapping(picture, turn, turn.smooth ? 0.5 : 1.0);
     const double lo = turn.smooth ? 0.0 : 1.0;
+    const double inverseU = m.su != 0 ? 1 / m.su : 0, inverseV = m.sv != 0 ? 1 / m.sv : 0;
     for (int y = clip.top(); y <= clip.bottom(); ++y) {
         int x0 = clip.left(), x1 = clip.right() + 1;
-        narrow(m.cu + (m.dudy / kOne) * y, m.su, lo, picture.width() + 1.0, x0, x1);
-        narrow(m.cv + (m.dvdy / kOne) * y, m.sv, lo, picture.height() + 1.0, x0, x1);
+        narrow(m.cu + (m.dudy / kOne) * y, m.su, inverseU, lo, picture.width() + 1.0, x0, x1);
+        narrow(m.cv + (m.dvdy / kOne) * y, m.sv, inverseV, lo, picture.height() + 1.0, x0, x1);
         spans[static_cast<std::size_t>(y - clip.top())] = {x0, std::max(x0, x1)};
     }
 }
@@ -364,6 +371,14 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
     const std::uint64_t limitV = turn.smooth ? h + 1 : h;
     const auto* base = reinterpret_cast<const std::uint32_t*>(framed.constBits());
     const std::ptrdiff_t stride = framed.bytesPerLine() / 4;
+    // Row addresses from the bits taken once: scanLine() would check for a
+    // shared copy on every row.
+    uchar* const destBits = dest.bits();
+    const qsizetype destLine = dest.bytesPerLine();
+    auto destRow = [&](int y) { return reinterpret_cast<std::uint32_t*>(destBits + y * destLine); };
+    const uchar* const underBits = underImage != nullptr ? underImage->constBits() : nullptr;
+    const qsizetype underLine = underImage != nullptr ? underImage->bytesPerLine() : 0;
+    auto underRow = [&](int y) { return reinterpret_cast<const std::uint32_t*>(underBits + y * underLine); };
 
     // Where each row meets the picture, worked out once, exactly: [a0, a1)
     // samples the picture with its border, [i0, i1) inside it only.
@@ -399,25 +414,26 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
         rows[static_cast<std::size_t>(y - clip.top())] = row;
         if (underImage != nullptr) {
             // What the picture may reach but does not, brought back to what lies under it.
-            auto* line = reinterpret_cast<std::uint32_t*>(dest.scanLine(y));
-            const auto* under = reinterpret_cast<const std::uint32_t*>(underImage->constScanLine(y));
+            auto* line = destRow(y);
+            const auto* under = underRow(y);
             std::copy(under + span.first, under + row.a0, line + span.first);
             std::copy(under + row.a1, under + span.second, line + row.a1);
         }
     }
 
     // Narrow strips, top to bottom: a turned row crosses the picture on a
-    // slant, and a strip keeps what it reads within the processor's cache.
-    constexpr int kStrip = 48;
+    // slant, and a strip keeps what the smooth turn reads within the
+    // processor's cache. The plain turn reads a pixel where smooth reads four,
+    // and whole rows save the set-up of each strip.
+    const int kStrip = turn.smooth ? 48 : clip.width();
     for (int left = clip.left(); left <= clip.right(); left += kStrip) {
         const int right = std::min(left + kStrip, clip.right() + 1);
         for (int y = clip.top(); y <= clip.bottom(); ++y) {
             const Row& row = rows[static_cast<std::size_t>(y - clip.top())];
             const int x0 = std::max(row.a0, left), x1 = std::min(row.a1, right);
             if (x0 >= x1) continue;
-            auto* line = reinterpret_cast<std::uint32_t*>(dest.scanLine(y));
-            const auto* under =
-                underImage ? reinterpret_cast<const std::uint32_t*>(underImage->constScanLine(y)) : line;
+            auto* line = destRow(y);
+            const auto* under = underImage ? underRow(y) : line;
             const std::int64_t ur = m.u0 + m.dudy * y, vr = m.v0 + m.dvdy * y;
             if (!turn.smooth) {
                 // Every pixel of the row's range samples the picture.
