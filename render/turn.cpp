@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -152,6 +153,19 @@ inline void put(std::uint32_t* line, const std::uint32_t* under, int x, std::uin
     std::uint32_t d = (src >> 24) == 255 ? 0 : under[x];
     over(d, src);
     line[x] = d;
+}
+
+// Pixels x0..x1 from the picture one for one, from starting at x0: copied
+// when all are opaque, as the board inside its border is.
+void putRun(std::uint32_t* line, const std::uint32_t* under, int x0, int x1, const std::uint32_t* from) {
+    const auto n = static_cast<std::size_t>(x1 - x0);
+    std::uint32_t alphas = 0xff000000u;
+    for (std::size_t i = 0; i < n; ++i) alphas &= from[i];
+    if (alphas == 0xff000000u) {
+        std::memcpy(line + x0, from, n * 4);
+        return;
+    }
+    for (std::size_t i = 0; i < n; ++i) put(line, under, x0 + static_cast<int>(i), from[i]);
 }
 
 #if defined(__SSE2__)
@@ -421,6 +435,11 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
         }
     }
 
+    // Upright at the picture's own scale, with the smooth samples on pixel
+    // centres, every destination pixel is one picture pixel as it stands.
+    constexpr std::int64_t kUnit = std::int64_t{1} << kShift;
+    const bool oneForOne = m.dudx == kUnit && m.dvdx == 0 && m.dudy == 0 && m.dvdy == kUnit &&
+                           (!turn.smooth || ((m.u0 | m.v0) & 0xff00) == 0);
     // Narrow strips, top to bottom: a turned row crosses the picture on a
     // slant, and a strip keeps what the smooth turn reads within the
     // processor's cache. The plain turn reads a pixel where smooth reads four,
@@ -435,6 +454,10 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
             auto* line = destRow(y);
             const auto* under = underImage ? underRow(y) : line;
             const std::int64_t ur = m.u0 + m.dudy * y, vr = m.v0 + m.dvdy * y;
+            if (oneForOne) {
+                putRun(line, under, x0, x1, base + (vr >> kShift) * stride + (ur >> kShift) + x0);
+                continue;
+            }
             if (!turn.smooth) {
                 // Every pixel of the row's range samples the picture.
                 std::int64_t u = ur + m.dudx * x0, v = vr + m.dvdx * x0;
