@@ -62,7 +62,9 @@ new_game() { click_at 236 272; sleep 1; }
 choose_stakko() {
   click_at 262 222
   local box
-  box=$(wait_window '^gyrock$' 10) && xdotool windowfocus --sync "$box" key Return
+  # Without the box the click missed, and the upright figures would be the turning mode's.
+  box=$(wait_window '^gyrock$' 10) || { echo "choosing the upright mode showed no box" >&2; exit 1; }
+  xdotool windowfocus --sync "$box" key Return
   xdotool windowfocus --sync "$wid"
   sleep 0.5
 }
@@ -117,7 +119,7 @@ for round in $(seq "$rounds"); do
   echo "$line"
 done
 
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() { tr ' ' '\n' | awk NF | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 base=$(echo "${results[bare]}" | median)
 base_arrow=$(echo "${results[bare_arrow]:-}" | median)
 echo "medians of $rounds rounds of ${seconds} s, program + X server, % of one core:"

@@ -98,7 +98,12 @@ answer_message() {
 }
 
 # Sets X, Y, WIDTH and HEIGHT of a window (client area, screen coordinates).
-window_geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
+# xwininfo, not xdotool: under a reparenting window manager xdotool counts
+# the frame twice and every click lands off by the title bar.
+window_geometry() {
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "X=" $4 } /Absolute upper-left Y/ { print "Y=" $4 }
+                                    /Width:/ { print "WIDTH=" $2 } /Height:/ { print "HEIGHT=" $2 }')"
+}
 
 # Left click at a point of the window whose top-left corner is (X, Y).
 click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
