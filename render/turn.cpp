@@ -444,7 +444,7 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
     // slant, and a strip keeps what the smooth turn reads within the
     // processor's cache. The plain turn reads a pixel where smooth reads four,
     // and whole rows save the set-up of each strip.
-    const int kStrip = turn.smooth ? 48 : clip.width();
+    const int kStrip = turn.smooth ? 96 : clip.width();
     for (int left = clip.left(); left <= clip.right(); left += kStrip) {
         const int right = std::min(left + kStrip, clip.right() + 1);
         for (int y = clip.top(); y <= clip.bottom(); ++y) {
