@@ -32,16 +32,9 @@ class Event(ctypes.Union):
 
 
 x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
-# Every call takes the display first; the pointer must not be cut to an int.
-for name, result, arguments in [
-        ("XOpenDisplay", ctypes.c_void_p, [ctypes.c_char_p]), ("XDefaultRootWindow", ctypes.c_ulong, []),
-        ("XInternAtom", ctypes.c_ulong, [ctypes.c_char_p, ctypes.c_int]),
-        ("XSelectInput", ctypes.c_int, [ctypes.c_ulong, ctypes.c_long]),
-        ("XSendEvent", ctypes.c_int, [ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(Event)]),
-        ("XNextEvent", ctypes.c_int, [ctypes.POINTER(Event)]), ("XPending", ctypes.c_int, []),
-        ("XConnectionNumber", ctypes.c_int, []), ("XFlush", ctypes.c_int, []), ("XCloseDisplay", ctypes.c_int, [])]:
-    getattr(x11, name).restype = result
-    getattr(x11, name).argtypes = arguments if name == "XOpenDisplay" else [ctypes.c_void_p] + arguments
+# The display is a pointer and must not be cut to an int; windows, atoms and
+# masks all fit one, as ctypes passes plain numbers.
+x11.XOpenDisplay.restype = ctypes.c_void_p
 
 
 def send_protocol(display, window, *data):
@@ -77,8 +70,8 @@ def ping(display, window, limit):
 
 
 def main(command, window, limit="2"):
-    display = x11.XOpenDisplay(None)
-    if not display:
+    display = ctypes.c_void_p(x11.XOpenDisplay(None))
+    if not display.value:
         sys.exit("xwindow: cannot open the display")
     if command == "ping":
         return ping(display, int(window, 0), float(limit))

@@ -32,13 +32,10 @@ new_game() { start_game "$wid" || fail "no game started"; }
 # Ends the program with a close or the signal named: it must be gone within
 # 10 s, with status 0.
 end_with() {
-  local start_ns
-  start_ns=$(date +%s%N)
   if [[ $1 == close ]]; then close_window "$wid"; else kill -"$1" "$pid"; fi
   wait_exit "$pid" 10
   pid=""
   [[ $EXIT_STATUS == 0 ]] || fail "exit status $EXIT_STATUS"
-  echo "  ended in $(( ($(date +%s%N) - start_ns) / 1000000 )) ms"
 }
 # Both files written back: the table as it was, prefs.txt as started or PREFS.
 table_saved() { cmp -s <(low_table | sed 's/$/\r/') "$data/scores.txt" || fail "scores.txt: $(cat -A "$data/scores.txt")"; }
