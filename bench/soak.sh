@@ -84,7 +84,7 @@ while (( $(date +%s) - begin < seconds )); do
   kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/log")"
   if (( $(date +%s) >= next_check )); then
     next_check=$((next_check + 10))
-    ms=$(python3 "$here/ping_window.py" "$wid" 2) || fail "the window did not answer within 2 s"
+    ms=$(ping_window "$wid" 2) || fail "the window did not answer within 2 s"
     pings+=("$ms")
     r=$(rss); rsses+=("$r")
     (( $(date +%s) - begin >= 60 )) && [[ -z "$warm_rss" ]] && warm_rss=$r

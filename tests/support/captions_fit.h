@@ -12,29 +12,23 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QWidget>
 
 #include <string>
 #include <vector>
 
 namespace gyrock::testing {
 
-// Adds an entry when the text does not fit the room: in height when it wraps,
-// in width (plus the style's padding) when it does not.
-inline void checkFits(std::vector<std::string>& clipped, const QWidget* w, QString text, const QRect& room,
-                      bool wraps, int padding) {
-    if (text.isEmpty()) return;
+// Adds an entry when the text needs more room than it has: in height when it
+// wraps, in width (plus the style's padding) when it does not.
+inline void checkFits(std::vector<std::string>& clipped, const QWidget* w, const QString& text, const QRect& room,
+                      bool wraps, int padding = 0) {
     const QFontMetrics fm(w->font());
-    auto report = [&](int needed, int has, const char* what) {
+    const int needed = wraps ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height()
+                             : fm.horizontalAdvance(text) + padding;
+    const int has = wraps ? room.height() : room.width();
+    if (!text.isEmpty() && needed > has) {
         clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
-                          std::to_string(needed) + " px, has " + std::to_string(has) + what);
-    };
-    if (wraps) {
-        const int needed = fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height();
-        if (needed > room.height()) report(needed, room.height(), " high");
-    } else {
-        const int needed = fm.horizontalAdvance(text) + padding;
-        if (needed > room.width()) report(needed, room.width(), "");
+                          std::to_string(needed) + " px, has " + std::to_string(has) + (wraps ? " high" : " wide"));
     }
 }
 
@@ -46,23 +40,21 @@ inline std::vector<std::string> clippedCaptions(QWidget* root) {
     // The styles pad button captions by a few pixels inside their box.
     constexpr int kButtonPadding = 4;
     for (QWidget* w : widgets) {
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            if (label->textFormat() == Qt::RichText) continue;
+        auto* check = qobject_cast<QCheckBox*>(w);
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->textFormat() != Qt::RichText) {
             const int m = label->margin();
-            checkFits(clipped, w, label->text(), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap(), 0);
-        } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
-            auto* button = static_cast<QAbstractButton*>(w);
+            checkFits(clipped, w, label->text(), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
+        } else if (check || qobject_cast<QRadioButton*>(w)) {
             QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            const bool check = qobject_cast<QCheckBox*>(w) != nullptr;
+            option.initFrom(w);
+            option.text = static_cast<QAbstractButton*>(w)->text();
             const QRect room = w->style()->subElementRect(
                 check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, w);
-            checkFits(clipped, w, button->text(), room, w->property("wordWrap").toBool(), kButtonPadding);
+            checkFits(clipped, w, option.text, room, w->property("wordWrap").toBool(), kButtonPadding);
         } else if (auto* push = qobject_cast<QPushButton*>(w)) {
             checkFits(clipped, w, push->text().remove(QLatin1Char('&')), push->rect(), false, kButtonPadding);
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-            checkFits(clipped, w, group->title(), group->rect(), false, 0);
+            checkFits(clipped, w, group->title(), group->rect(), false);
         }
     }
     return clipped;

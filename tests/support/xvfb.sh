@@ -8,18 +8,14 @@ here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # Starts Xvfb on a display it finds free itself (-displayfd): a server's
 # abstract socket can be taken without any file in /tmp telling so, and a
 # probe that finds someone else's server would hand that one to the test.
+# -noreset: without it the server resets whenever its last client leaves,
+# and a client that connects just then can be turned away.
 start_xvfb() {
-  XVFB_LOG=$(mktemp)
-  local number_file
-  number_file=$(mktemp)
-  # -noreset: without it the server resets whenever its last client leaves,
-  # and a client that connects just then can be turned away.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp -noreset 3>"$number_file" >"$XVFB_LOG" 2>&1 &
+  XVFB_LOG=$work/xvfb.log
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -ac -nolisten tcp -noreset 3>"$work/display" >"$XVFB_LOG" 2>&1 &
   XVFB_PID=$!
-  wait_until 10 test -s "$number_file" || true
-  DISPLAY=:$(tr -dc '0-9' <"$number_file")
-  rm -f "$number_file"
-  export DISPLAY SDL_AUDIODRIVER=dummy
+  wait_until 10 test -s "$work/display" || true
+  export DISPLAY=:$(tr -dc '0-9' <"$work/display") SDL_AUDIODRIVER=dummy
   unset QT_QPA_PLATFORM
   [[ $DISPLAY != : ]] && wait_until 10 x_answers && return 0
   echo "Xvfb on '$DISPLAY' did not start:" >&2
@@ -28,31 +24,20 @@ start_xvfb() {
 }
 x_answers() { xdpyinfo >/dev/null 2>&1; }
 
-stop_xvfb() {
-  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
-  [[ -n "${XVFB_LOG:-}" ]] && rm -f "$XVFB_LOG" || true
-}
-
-# Makes the scratch folder $work and cleans up on exit: ends the processes
-# whose ids the caller keeps in $pid (the program) and $keys (a key feeder),
-# stops the X server and removes $work, made writable first since a test may
-# have locked parts of it.
+# Makes the scratch folder $work and cleans up on exit: ends the program
+# ($pid) and a helper ($keys: a key feeder, another copy, a compositor),
+# waiting for them since a program ended so saves its files first, stops the
+# X server and removes $work, made writable first since a test may have
+# locked parts of it.
 begin_session() {
   work=$(mktemp -d)
   trap end_session EXIT
 }
-
 end_session() {
   local p
-  for p in "${pid:-}" "${keys:-}"; do
-    [[ -n "$p" ]] && kill "$p" 2>/dev/null || true
-  done
-  # A program ended so saves its files first: let it finish before its
-  # folder goes.
-  for p in "${pid:-}" "${keys:-}"; do
-    [[ -n "$p" ]] && wait_until 10 process_ended "$p" || true
-  done
-  stop_xvfb
+  for p in "${pid:-}" "${keys:-}"; do [[ -n "$p" ]] && kill "$p" 2>/dev/null || true; done
+  for p in "${pid:-}" "${keys:-}"; do [[ -n "$p" ]] && wait_until 10 process_ended "$p" || true; done
+  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -73,11 +58,10 @@ wait_until() {
   done
 }
 
-# Prints the id of a visible window whose name matches the pattern.
+# Prints the id of a visible window whose name matches the pattern, waiting
+# up to SECONDS (30) for it to show, or waits for it to go.
 window_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
 window_gone() { ! window_id "$1" >/dev/null; }
-
-# Prints the id of the window named so once it shows, waiting up to SECONDS (30).
 wait_window() { wait_until "${2:-30}" window_id "$1"; }
 wait_window_gone() { wait_until "${2:-30}" window_gone "$1"; }
 
@@ -105,25 +89,46 @@ window_geometry() {
                                     /Width:/ { print "WIDTH=" $2 } /Height:/ { print "HEIGHT=" $2 }')"
 }
 
-# Left click at a point of the window whose top-left corner is (X, Y).
+# Left click at a point of the window whose top-left corner is (X, Y), or of
+# the window given.
 click_at() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
-# Left click at (X, Y) from the top-left corner of the window.
 click_in() { window_geometry "$1"; click_at "$2" "$3"; }
 
 # True when the mean brightness (0-255) of a region WxH+X+Y of the window
 # passes the test, e.g. lit "$wid" 40x12+552+346 '> 150'.
 lit() { (( $(import -window "$1" -crop "$2" -format '%[fx:int(255*mean)]' info:) $3 )); }
-
 # "r,g,b" (0-255) of one pixel of a window (pixel_at) or a PNG (pixel_of).
-pixel_at() { import -window "$1" -crop "1x1+$2+$3" -format "$rgb" info:; }
+pixel_at() { import -window "$1" -crop "1x1+$2+$3" -format '%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]' info:; }
 pixel_of() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
-rgb='%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]'
 
 # Clicks NEW GAME and waits until the button has given way to the board.
 start_game() { click_in "$1" 236 272 && wait_until 10 lit "$1" 60x20+206+262 '< 120'; }
 
-# Asks the window to close the way a window manager does.
-close_window() { python3 "$here_support/wm_close.py" "$1"; }
+# A hall of fame with three negative scores, so that a lost game, usually at
+# 0 points, enters it and the test does not hang on luck. LF line ends.
+low_table() {
+  local scores=(-30 -20 -10 5 10 20 40 80 160 320) names=(ten nine eight seven six five four three two one) k
+  for k in "${!scores[@]}"; do printf '%s\n"%s"\n' "${scores[$k]}" "${names[$k]}"; done
+}
+
+# Drops every piece straight down until the well tops out and the hall of
+# fame asks for a name; sets sid to that window. The feeder finishes its round
+# when told, so no Down is left held.
+top_out() {
+  touch "$work/feeding"
+  ( while [[ -e "$work/feeding" ]]; do xdotool keydown Down; sleep 0.5; xdotool keyup Down; sleep 0.05; done ) &
+  keys=$!
+  sid=$(wait_window '^scores$' 90) || echo "the hall of fame never asked for a name"
+  rm "$work/feeding"
+  wait "$keys" || true
+  keys=""
+  [[ -n $sid ]]
+}
+
+# Asks the window to close the way a window manager does, or asks whether
+# it answers (prints the round trip in ms; fails after LIMIT seconds, 2).
+close_window() { python3 "$here_support/xwindow.py" close "$1"; }
+ping_window() { python3 "$here_support/xwindow.py" ping "$1" "${2:-2}"; }
 
 # Closes the window as above and waits for the program ($pid) to end; true
 # when it ended with status 0. EXIT_STATUS says how it ended.
@@ -134,9 +139,9 @@ close_and_wait() {
   [[ $EXIT_STATUS == 0 ]]
 }
 
-# Waits up to SECONDS for the process (a child of this shell) to end and sets
-# EXIT_STATUS to its status, or to "running" if it did not end. Not in $(...):
-# a subshell cannot wait for its parent's children.
+# Waits up to SECONDS (10) for the process (a child of this shell) to end and
+# sets EXIT_STATUS to its status, or to "running" if it did not end. Not in
+# $(...): a subshell cannot wait for its parent's children.
 wait_exit() {
   if wait_until "${2:-10}" process_ended "$1"; then
     wait "$1" && EXIT_STATUS=0 || EXIT_STATUS=$?

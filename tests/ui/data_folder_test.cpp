@@ -17,21 +17,6 @@ QString q(const std::filesystem::path& p) { return QString::fromStdString(p.stri
 
 }  // namespace
 
-TEST(DataFolder, RequestedFolderIsCreatedOrRefusedWithAReason) {
-    TempFolder dir;
-    dir.write("file", "x");
-    const std::pair<std::filesystem::path, bool> cases[] = {  // usable
-        {dir / "a" / "b", true}, {dir.path(), true}, {dir / "file", false}, {dir / "file" / "b", false},
-    };
-    for (const auto& [requested, usable] : cases) {
-        QString error;
-        const auto chosen = gyrock::chooseDataFolder(q(requested), &error);
-        EXPECT_EQ(chosen, usable ? std::optional(requested) : std::nullopt) << requested;
-        EXPECT_EQ(error.isEmpty(), usable) << requested;
-        EXPECT_EQ(std::filesystem::is_directory(requested), usable) << requested;
-    }
-}
-
 // A portable copy made read-only keeps the player's files per user.
 TEST(DataFolder, OnlyAMarkedWritableProgramFolderKeepsTheFiles) {
     for (const auto& [marked, writable] : {std::pair{true, true}, {true, false}, {false, true}}) {

@@ -1,34 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-// Playing: NEW GAME, the pause key, the panels, RESTART and the end of a game.
-#include <QElapsedTimer>
-#include <QTest>
-
+// Playing: the Stakko choice, the panels, RESTART and the end of a game.
 #include "halloffame/scores_window.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {
 namespace {
 
-using NewGame = WindowTest;
 using Stakko = WindowTest;
-using PauseKey = WindowTest;
 using Panels = WindowTest;
 using Restart = WindowTest;
 using GameOver = WindowTest;
 
 const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), QStringLiteral("gyrock"),
                          QMessageBox::NoIcon, QMessageBox::Ok};
-
-TEST_F(NewGame, ShowsFreshCountersHidesTheGameModeFrameAndEnablesRestart) {
-    startPausedGame();
-    EXPECT_EQ(f().Label1->text(), QStringLiteral("Level : 1"));
-    EXPECT_EQ(f().Label2->text(), QStringLiteral("Score : 0"));
-    EXPECT_EQ(f().Label4->text(), QStringLiteral("Lines : 0"));
-    EXPECT_FALSE(f().frameng->isVisible());
-    EXPECT_TRUE(f().cmdrestart->isEnabled());
-    EXPECT_FALSE(f().gover->isVisible());
-}
 
 TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
     // As the player does it (the option button takes the focus, then the click),
@@ -47,73 +32,27 @@ TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
     }
 }
 
-TEST_F(Stakko, TheBoardIsDrawnUpright) {
-    auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
-    f().opt_stakko->setFocus(Qt::MouseFocusReason);
-    f().opt_stakko->click();
-    ASSERT_EQ(answerer->seen.size(), 1u);
-    // The layer is made from what the window shows, so it is taken afresh.
-    auto wallDrawn = [&] { return w().host().drawingLayer().pixelColor(128, 48).alpha() > 0; };
-    QElapsedTimer since;
-    since.start();
-    QTimer poll;  // pauses once the board is on the layer, or after a deadline
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if ((wallDrawn() || since.hasExpired(10000)) && game().paused == kFalse) QTest::keyClick(&w(), 'p');
-    });
-    poll.start(10);
-    w().Cmdstart_Click();
-    EXPECT_TRUE(f().opt_stakko->isChecked());
-    EXPECT_EQ(game().angle, 0);
-    EXPECT_TRUE(wallDrawn());
-    EXPECT_EQ(w().host().drawingLayer().pixelColor(100, 48).alpha(), 0);
-}
-
-TEST_F(PauseKey, TypedPPausesAndResumesOnlyDuringAGame) {
-    QTest::keyClick(&w(), 'p');
-    EXPECT_EQ(game().paused, kFalse);
-    EXPECT_FALSE(f().labelp->isVisible());
-    startPausedGame();
-    EXPECT_EQ(game().paused, kTrue);
-    EXPECT_TRUE(f().labelp->isVisible());
-    Flag pausedWhileRunning = kTrue;
-    bool labelShownWhileRunning = true;
-    soon(100, [&] {
-        pausedWhileRunning = game().paused;
-        labelShownWhileRunning = f().labelp->isVisible();
-        QTest::keyClick(&w(), 'p');
-    });
-    QTest::keyClick(&w(), 'P');  // resumes; returns once paused again
-    EXPECT_EQ(pausedWhileRunning, kFalse);
-    EXPECT_FALSE(labelShownWhileRunning);
-    EXPECT_EQ(game().paused, kTrue);
-    EXPECT_TRUE(f().labelp->isVisible());
-}
-
+// The options or the help, out of a game or in one.
 TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
     struct Case {
-        void (MainWindow::*open)();
-        void (MainWindow::*close)();
-        QWidget* panel;
-        bool inGame, remainPaused;
+        bool help, inGame, remainPaused;
     };
     const Case cases[] = {
-        {&MainWindow::Command1_Click, &MainWindow::Command4_Click, f().opts, false, false},
-        {&MainWindow::Command3_Click, &MainWindow::Command6_Click, f().framehelp, false, false},
-        {&MainWindow::Command1_Click, &MainWindow::Command4_Click, f().opts, true, true},
-        {&MainWindow::Command1_Click, &MainWindow::Command4_Click, f().opts, true, false},
-        {&MainWindow::Command3_Click, &MainWindow::Command6_Click, f().framehelp, true, false},
+        {false, false, false}, {true, false, false}, {false, true, true}, {false, true, false}, {true, true, false},
     };
-    int row = 0;
     for (const Case& c : cases) {
-        SCOPED_TRACE(row++);
+        SCOPED_TRACE(&c - cases);
+        QWidget* panel = c.help ? f().framehelp : f().opts;
+        const auto open = c.help ? &MainWindow::Command3_Click : &MainWindow::Command1_Click;
+        const auto close = c.help ? &MainWindow::Command6_Click : &MainWindow::Command4_Click;
         if (c.inGame) {
             game().paused = kFalse;  // as once the last row's game has ended
-            soon(100, [&] { (w().*c.open)(); });
+            soon(100, [&] { (w().*open)(); });
             w().Cmdstart_Click();  // returns once the panel has paused the game
         } else {
-            (w().*c.open)();
+            (w().*open)();
         }
-        EXPECT_TRUE(c.panel->isVisible());
+        EXPECT_TRUE(panel->isVisible());
         EXPECT_FALSE(f().frameng->isEnabled());
         EXPECT_EQ(game().paused != kFalse, c.inGame);
         EXPECT_EQ(f().labelp->isVisible(), c.inGame);
@@ -127,14 +66,16 @@ TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
             game().keyPress('p');
         });
         stop.start(100);
-        (w().*c.close)();
+        (w().*close)();
         EXPECT_EQ(ranWithPausedHidden, c.inGame && !c.remainPaused);
-        EXPECT_FALSE(c.panel->isVisible());
+        EXPECT_FALSE(panel->isVisible());
         EXPECT_TRUE(f().frameng->isEnabled());
         EXPECT_EQ(f().labelp->isVisible(), c.inGame);
     }
 }
 
+// The window's side of a new game shows too: fresh counters, RESTART
+// enabled, the game mode frame hidden.
 TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
     using Button = QMessageBox::StandardButton;
     const SeenBox sure{QStringLiteral("Are you sure you want to restart the game?"), QStringLiteral("gyrock"),
@@ -161,7 +102,9 @@ TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
         EXPECT_EQ(answerer->seen, c.boxes);
         EXPECT_EQ(f().opt_stakko->isChecked(), c.stakko);
         EXPECT_EQ(game().score, c.restarts ? 0 : 123);
-        EXPECT_EQ(f().Label2->text(), QStringLiteral("Score : 0"));
+        const QStringList counters{f().Label1->text(), f().Label2->text(), f().Label4->text()};
+        EXPECT_EQ(counters, QStringList({"Level : 1", "Score : 0", "Lines : 0"}));
+        EXPECT_TRUE(f().cmdrestart->isEnabled());
         EXPECT_EQ(game().paused, kTrue);
         EXPECT_TRUE(f().labelp->isVisible());
         EXPECT_FALSE(f().frameng->isVisible());
@@ -170,7 +113,6 @@ TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
 
 TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
     startPausedGame();
-    ASSERT_EQ(game().paused, kTrue);
     for (int column = 9; column <= 10; ++column) {
         for (int row = 6; row <= 29; ++row) game().board(column, row) = 1;
     }

@@ -15,6 +15,8 @@
 namespace gyrock::ui::testing {
 namespace {
 
+const std::vector<bool> kNoneHeld(4, false);
+
 class KeyboardTest : public ::testing::Test {
 protected:
     QWidget window;
@@ -24,8 +26,8 @@ protected:
 
     // As the system delivers it: to the focused control, then on to its parents.
     void key(bool press, Qt::Key code, const QString& text = {}, bool repeat = false,
-             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::simulateEvent(control, press, code, modifiers, text, repeat);
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier, QWidget* to = nullptr) {
+        QTest::simulateEvent(to ? to : control, press, code, modifiers, text, repeat);
     }
     std::vector<bool> held() const {
         return {keyboard->held(Arrow::Left), keyboard->held(Arrow::Right), keyboard->held(Arrow::Up),
@@ -38,7 +40,7 @@ TEST_F(KeyboardTest, AnArrowIsHeldFromPressToReleaseWhateverItsRepeats) {
         {Qt::Key_Left, Arrow::Left}, {Qt::Key_Right, Arrow::Right}, {Qt::Key_Up, Arrow::Up}, {Qt::Key_Down, Arrow::Down}};
     control->setCursorPosition(1);
     for (auto [code, arrow] : arrows) {
-        std::vector<bool> only(4, false);
+        std::vector<bool> only = kNoneHeld;
         only[static_cast<int>(arrow)] = true;
         key(true, code);
         EXPECT_EQ(held(), only) << code;
@@ -48,7 +50,7 @@ TEST_F(KeyboardTest, AnArrowIsHeldFromPressToReleaseWhateverItsRepeats) {
             key(true, code, {}, true);
         }
         key(false, code);
-        EXPECT_EQ(held(), std::vector<bool>(4, false)) << code;
+        EXPECT_EQ(held(), kNoneHeld) << code;
     }
     // The arrows steer the piece only: the control never saw them.
     EXPECT_EQ(control->cursorPosition(), 1);
@@ -65,46 +67,44 @@ TEST_F(KeyboardTest, LosingTheFocusForgetsTheHeldArrows) {
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_EQ(held(), std::vector<bool>(4, false));
+    EXPECT_EQ(held(), kNoneHeld);
     // Another program taking the keyboard does the same.
     key(true, Qt::Key_Up);
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_EQ(held(), std::vector<bool>(4, false));
+    EXPECT_EQ(held(), kNoneHeld);
 }
 
-TEST_F(KeyboardTest, OnlyAPressedPauseKeyReachesTheGameAndOnlyOnce) {
+// Keys that another window's control gets are none of the game's.
+TEST_F(KeyboardTest, OnlyAPressedPauseKeyOfThisWindowReachesTheGameAndOnlyOnce) {
+    QLineEdit elsewhere;
     struct Case {
         Qt::Key code;
         QString text;
         Qt::KeyboardModifiers modifiers;
         bool repeat;
+        QLineEdit* to;
         std::vector<int> typed;
         QString controlText;  // what the control holds afterwards
     };
     const Case cases[] = {
-        {Qt::Key_P, "p", Qt::NoModifier, false, {'p'}, "ab"},
-        {Qt::Key_P, "P", Qt::ShiftModifier, false, {'P'}, "ab"},
-        {Qt::Key_P, "p", Qt::NoModifier, true, {}, "abp"},
-        {Qt::Key_O, "o", Qt::NoModifier, false, {}, "abo"},
-        {Qt::Key_Space, " ", Qt::NoModifier, false, {}, "ab "},
+        {Qt::Key_P, "p", Qt::NoModifier, false, control, {'p'}, "ab"},
+        {Qt::Key_P, "P", Qt::ShiftModifier, false, control, {'P'}, "ab"},
+        {Qt::Key_P, "p", Qt::NoModifier, true, control, {}, "abp"},
+        {Qt::Key_O, "o", Qt::NoModifier, false, control, {}, "abo"},
+        {Qt::Key_Space, " ", Qt::NoModifier, false, control, {}, "ab "},
+        {Qt::Key_P, "p", Qt::NoModifier, false, &elsewhere, {}, "abp"},
+        {Qt::Key_Left, "", Qt::NoModifier, false, &elsewhere, {}, "ab"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
         typed.clear();
-        control->setText(QStringLiteral("ab"));
-        key(true, c.code, c.text, c.repeat, c.modifiers);
-        key(false, c.code, c.text, c.repeat, c.modifiers);
-        EXPECT_EQ(typed, c.typed) << c.text.toStdString() << c.repeat;
-        EXPECT_EQ(control->text(), c.controlText) << c.text.toStdString() << c.repeat;
+        c.to->setText(QStringLiteral("ab"));
+        key(true, c.code, c.text, c.repeat, c.modifiers, c.to);
+        EXPECT_EQ(held(), kNoneHeld);
+        key(false, c.code, c.text, c.repeat, c.modifiers, c.to);
+        EXPECT_EQ(typed, c.typed);
+        EXPECT_EQ(c.to->text(), c.controlText);
     }
-}
-
-TEST_F(KeyboardTest, KeysOfOtherWindowsAreNotTheGames) {
-    QLineEdit other;
-    QTest::simulateEvent(&other, true, Qt::Key_Left, Qt::NoModifier, {}, false);
-    QTest::simulateEvent(&other, true, Qt::Key_P, Qt::NoModifier, QStringLiteral("p"), false);
-    EXPECT_EQ(held(), std::vector<bool>(4, false));
-    EXPECT_TRUE(typed.empty());
-    EXPECT_EQ(other.text(), QStringLiteral("p"));
 }
 
 }  // namespace

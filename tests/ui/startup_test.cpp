@@ -4,37 +4,12 @@
 #include "engine/game.h"
 #include "tests/support/captions_fit.h"
 #include "ui/endgame_window.h"
-#include "ui/ui_endgame.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {
 namespace {
 
 using StartUp = WindowTest;
-
-TEST_F(StartUp, ShowsOnlyTheGameModeFrameWithGyrockMusicAndRemainPausedTicked) {
-    const std::pair<QWidget*, bool> shown[] = {
-        {f().frameng, true}, {f().Cmdstart, true}, {f().opts, false},
-        {f().framehelp, false}, {f().labelp, false}, {f().gover, false}};
-    for (auto [widget, visible] : shown) EXPECT_EQ(widget->isVisible(), visible) << widget->objectName().toStdString();
-    EXPECT_FALSE(f().cmdrestart->isEnabled());
-    const std::pair<QAbstractButton*, bool> ticked[] = {
-        {f().opt_gyrock, true}, {f().opt_stakko, false}, {f().opt_mus, true},
-        {f().opt_remainp, true}, {f().opt_aa, false}, {f().opt_color, false}};
-    for (auto [box, on] : ticked) EXPECT_EQ(box->isChecked(), on) << box->objectName().toStdString();
-}
-
-TEST_F(StartUp, DefaultsTurnMusicOnAntiAliasOffMonoOffRemainPausedOn) {
-    f().opt_mus->setChecked(false);
-    f().opt_aa->setChecked(true);
-    f().opt_color->setChecked(true);
-    f().opt_remainp->setChecked(false);
-    w().Command5_Click();
-    EXPECT_TRUE(f().opt_mus->isChecked());
-    EXPECT_FALSE(f().opt_aa->isChecked());
-    EXPECT_FALSE(f().opt_color->isChecked());
-    EXPECT_TRUE(f().opt_remainp->isChecked());
-}
 
 // Every caption in the font it gets here, with the longest texts the game
 // puts into its counters and its congratulation window.

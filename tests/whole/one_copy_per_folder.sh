@@ -11,10 +11,9 @@ source "$(dirname "$0")/../support/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; for f in "$work"/*.log; do sed "s|^|  $(basename "$f"): |" "$f"; done; exit 1; }
 
-# The visible window of one process.
+# The visible window of one process, once it shows.
 window_of() { wait_until 30 window_of_pid "$1"; }
 window_of_pid() { xdotool search --all --onlyvisible --pid "$1" --name GYROCK 2>/dev/null | head -1 | grep .; }
-focus_is() { wait_until 30 has_focus "$1"; }
 has_focus() { [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]; }
 
 start_xvfb
@@ -31,7 +30,7 @@ xdotool windowfocus --sync "$other"
 second=$!
 wait_exit "$second" 10
 [[ $EXIT_STATUS == 0 ]] || fail "the second copy on the folder: exit status $EXIT_STATUS"
-focus_is "$first" || fail "the running copy did not come to the front"
+wait_until 30 has_focus "$first" || fail "the running copy did not come to the front"
 kill -0 "$pid" || fail "the first copy ended"
 kill -0 "$keys" || fail "the copy on the other folder ended"
 
