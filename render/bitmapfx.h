@@ -41,7 +41,9 @@ QImage framedPicture(QSize pictureSize);
 // lined up with dest), every pixel the picture may reach is drawn over
 // under's pixel instead of dest's, so dest need not be cleared first; a pixel
 // outside what the picture may reach is left alone.
-void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* under = nullptr);
+// spans, when given, are turnedSpans() of the same turn and clip.
+void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* under = nullptr,
+              const std::vector<std::pair<int, int>>* spans = nullptr);
 
 // The destination pixels that the area (in picture pixels, picture without its
 // border) can touch once turned; a little generous, never short.

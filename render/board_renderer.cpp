@@ -216,7 +216,7 @@ void BoardRenderer::drawSquare(QImage& square, const QImage& framed, QRect devic
         restore(y, std::max(o0, n1), o1);
     }
     if (!shown_) return;
-    bitmapfx::turnInto(square, deviceClip, framed, turn(), &scaled_.background);
+    bitmapfx::turnInto(square, deviceClip, framed, turn(), &scaled_.background, &reach);
 }
 
 QRect BoardRenderer::repaint(QRect deviceArea, std::optional<bitmapfx::Turn> before) {

@@ -364,9 +364,11 @@ void turnedSpans(QSize picture, const Turn& turn, QRect clip, std::vector<std::p
     }
 }
 
-void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* underImage) {
+void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, const QImage* underImage,
+              const std::vector<std::pair<int, int>>* knownSpans) {
     if (framed.format() != QImage::Format_ARGB32_Premultiplied || framed.width() < 3 || framed.height() < 3) return;
     if (dest.depth() != 32) return;
+    const QRect asked = clip;
     clip = clip.intersected(dest.rect());
     if (underImage != nullptr) {
         if (underImage->depth() != 32) return;
@@ -399,9 +401,12 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
     struct Row {
         int a0, i0, i1, a1;
     };
-    thread_local std::vector<std::pair<int, int>> spans;
+    thread_local std::vector<std::pair<int, int>> ownSpans;
     thread_local std::vector<Row> rows;
-    turnedSpans(picture, turn, clip, spans);
+    const bool known = knownSpans != nullptr && clip == asked &&
+                       knownSpans->size() == static_cast<std::size_t>(clip.height());
+    if (!known) turnedSpans(picture, turn, clip, ownSpans);
+    const std::vector<std::pair<int, int>>& spans = known ? *knownSpans : ownSpans;
     rows.resize(spans.size());
     // Index ranges in the framed picture: plain reads 1..w (the picture),
     // smooth reads a 2 x 2 block starting at 0..w (border included).
