@@ -68,7 +68,7 @@ TEST_F(ComposeBoard, APieceOutOfSightChangesNothing) {
 
 // The clearing effect blends the grey disc into the cell, light at the rim
 // and dark in the middle, over whatever tile is there; no other cell changes,
-// and cells outside the drawn rows have nothing to mark.
+// and cells above or beside the drawn board have nothing to mark.
 TEST_F(ComposeBoard, AClearedCellShowsTheGreyDiscAndNothingElseChanges) {
     game.board(4, 29) = game.board(5, 29) = 2;
     renderer.composeBoard(game, false);
@@ -80,14 +80,16 @@ TEST_F(ComposeBoard, AClearedCellShowsTheGreyDiscAndNothingElseChanges) {
     const QImage marked = cell(renderer.bbuffer(), 4, 29);
     EXPECT_GT(qGray(marked.pixel(0, 8)), 180);
     EXPECT_LT(qGray(marked.pixel(8, 8)), qGray(marked.pixel(0, 8)) - 60);
-    QPainter(&expected).drawImage(kTileSize, 22 * kTileSize, marked);
+    QPainter(&expected).drawImage((4 - kLeftWall) * kTileSize, (29 - 7) * kTileSize, marked);
     EXPECT_TRUE(renderer.bbuffer() == expected);
 }
 
 // Upright, the board lands pixel for pixel on x 128..351, y 48..431 of the
 // window, and nothing else is drawn, whatever was there before; at twice the
 // density it is composed from the detailed pictures on twice the pixels.
-TEST_F(ComposeBoard, UprightTheBoardLandsPixelForPixelAtItsPlace) {
+using PutOnWindow = RenderTest;
+
+TEST_F(PutOnWindow, UprightTheBoardLandsPixelForPixelAtItsPlace) {
     game.board(6, 29) = 3;
     for (int ratio : {1, 2}) {
         SCOPED_TRACE(ratio);
