@@ -1,84 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 // The orders in which the game calls the sound layer, and what each leaves
-// playing. The mixer's own view (Mix_PlayingMusic) is the judge.
+// playing and mixing. The mixer's and SDL's own views are the judges: while no
+// stream plays the output is paused, and between games it is closed.
 
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "audio_fixture.h"
 
 namespace gyrock::audio::testing {
 namespace {
 
-TEST_F(DummyAudio, TheShippedTrackOpensPlaysAndStopsWhenFreed) {
-    std::int32_t music = openMusic(shippedTrack());
-    ASSERT_NE(music, 0) << "error " << lastError();
-    EXPECT_EQ(lastError(), errorCode(AudioError::Ok));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
+constexpr SDL_AudioStatus closed = SDL_AUDIO_STOPPED, paused = SDL_AUDIO_PAUSED,
+                          mixing = SDL_AUDIO_PLAYING;
 
-    EXPECT_TRUE(playLooped(music));
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
+bool worked() { return lastError() == errorCode(AudioError::Ok); }
 
-    EXPECT_TRUE(freeMusic(music));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
+bool failedAsBadHandle(bool result) {
+    return !result && lastError() == errorCode(AudioError::BadHandle);
 }
 
-TEST_F(DummyAudio, StartingAnotherStreamStopsTheFirst) {
-    std::int32_t first = openMusic(shippedTrack());
-    std::int32_t second = openMusic(shippedTrack());
-    ASSERT_NE(first, 0);
-    ASSERT_NE(second, 0);
-    EXPECT_NE(first, second);
-
-    ASSERT_TRUE(playLooped(first));
-    ASSERT_TRUE(playLooped(second));
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-
-    // The first is no longer the one playing: freeing it leaves the music on.
-    EXPECT_TRUE(freeMusic(first));
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-    EXPECT_TRUE(freeMusic(second));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
-TEST_F(DummyAudio, PlayingTheStreamThatIsPlayingGoesOnWithoutRestarting) {
-    std::int32_t music = openMusic(shippedTrack());
-    ASSERT_TRUE(playLooped(music));
-    ASSERT_EQ(Mix_SetMusicPosition(30.0), 0);
-    EXPECT_TRUE(playLooped(music));
-    EXPECT_GE(Mix_GetMusicPosition(nullptr), 29.9);
-    EXPECT_EQ(Mix_PlayingMusic(), 1);
-}
-
-TEST_F(DummyAudio, FreedHandlesStayDeadAndAreNeverGivenOutAgain) {
-    std::int32_t old = openMusic(shippedTrack());
-    ASSERT_TRUE(playLooped(old));
-    ASSERT_TRUE(freeMusic(old));
-    std::int32_t fresh = openMusic(shippedTrack());
-    EXPECT_NE(fresh, old);
-
-    EXPECT_FALSE(playLooped(old));
-    EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
-    EXPECT_FALSE(freeMusic(old));
-    EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    EXPECT_TRUE(freeMusic(fresh));
-}
-
-TEST_F(DummyAudio, StoppingKeepsTheStreamsAndShuttingDownFreesThem) {
-    std::int32_t left = openMusic(shippedTrack());
-    ASSERT_TRUE(playLooped(left));
-    stopAll();
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-    EXPECT_TRUE(playLooped(left));
-    shutdown();
-    EXPECT_EQ(lastError(), errorCode(AudioError::Ok));
-
-    ASSERT_TRUE(init());
-    EXPECT_FALSE(playLooped(left));
-    EXPECT_EQ(lastError(), errorCode(AudioError::BadHandle));
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
+TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
+    const auto open = [] { return openMusic(shippedTrack()); };
+    const auto release = [] { return releaseIdleOutput(), true; };
+    std::int32_t first = 0, second = 0, later = 0;
+    const auto goesOn = [&] {
+        return Mix_SetMusicPosition(30.0) == 0 && playLooped(first) &&
+               Mix_GetMusicPosition(nullptr) >= 29.9;
+    };
+    const struct {
+        const char* call;
+        std::function<bool()> run;
+        bool playing;
+        SDL_AudioStatus output;
+    } steps[] = {
+        {"release before any game", release, false, closed},
+        {"open", [&] { return (first = open()) != 0 && worked(); }, false, paused},
+        {"play", [&] { return playLooped(first); }, true, mixing},
+        {"play it again: it goes on", goesOn, true, mixing},
+        {"release while a stream is open", release, true, mixing},
+        {"open another", [&] { return (second = open()) != 0 && second != first; }, true, mixing},
+        {"play it instead", [&] { return playLooped(second); }, true, mixing},
+        {"free the one not playing", [&] { return freeMusic(first); }, true, mixing},
+        {"stop all", [] { return stopAll(), worked(); }, false, paused},
+        {"play after stopping", [&] { return playLooped(second); }, true, mixing},
+        {"free the one playing", [&] { return freeMusic(second); }, false, paused},
+        {"play a freed one", [&] { return failedAsBadHandle(playLooped(first)); }, false, paused},
+        {"free a freed one", [&] { return failedAsBadHandle(freeMusic(second)); }, false, paused},
+        {"release between games", release, false, closed},
+        {"stop all while released", [] { return stopAll(), worked(); }, false, closed},
+        {"open: never an old handle", [&] { return (later = open()) > second; }, false, paused},
+        {"play", [&] { return playLooped(later); }, true, mixing},
+        {"shut down", [] { return shutdown(), worked(); }, false, closed},
+        {"start again", [] { return init(); }, false, paused},
+        {"play one from before", [&] { return failedAsBadHandle(playLooped(later)); }, false,
+         paused},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.call);
+        EXPECT_TRUE(step.run()) << "error " << lastError();
+        EXPECT_EQ(Mix_PlayingMusic(), step.playing ? 1 : 0);
+        EXPECT_EQ(outputState(), step.output);
+    }
 }
 
 }  // namespace
