@@ -7,7 +7,9 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #include "audio_fixture.h"
 
@@ -21,6 +23,17 @@ bool worked() { return lastError() == errorCode(AudioError::Ok); }
 
 bool failedAsBadHandle(bool result) {
     return !result && lastError() == errorCode(AudioError::BadHandle);
+}
+
+// Jumps close to the end and waits, with a deadline, for the track to come
+// round again: it loops for ever.
+bool startsOver() {
+    if (Mix_SetMusicPosition(Mix_MusicDuration(nullptr) - 0.3) != 0) return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (Mix_GetMusicPosition(nullptr) > 1.0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return Mix_GetMusicPosition(nullptr) <= 1.0;
 }
 
 TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
@@ -41,6 +54,7 @@ TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         {"open", [&] { return (first = open()) != 0 && worked(); }, false, paused},
         {"play", [&] { return playLooped(first); }, true, mixing},
         {"play it again: it goes on", goesOn, true, mixing},
+        {"play past its end", startsOver, true, mixing},
         {"release while a stream is open", release, true, mixing},
         {"open another", [&] { return (second = open()) != 0 && second != first; }, true, mixing},
         {"play it instead", [&] { return playLooped(second); }, true, mixing},
