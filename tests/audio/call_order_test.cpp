@@ -25,6 +25,8 @@ bool failedAsBadHandle(bool result) {
     return !result && lastError() == errorCode(AudioError::BadHandle);
 }
 
+bool notStarted() { return lastError() == errorCode(AudioError::NotInitialised); }
+
 // Jumps close to the end and waits, with a deadline, for the track to come
 // round again: it loops for ever.
 bool startsOver() {
@@ -58,6 +60,7 @@ TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         {"release while a stream is open", release, true, mixing},
         {"open another", [&] { return (second = open()) != 0 && second != first; }, true, mixing},
         {"play it instead", [&] { return playLooped(second); }, true, mixing},
+        {"play the 0 of a failed open", [] { return failedAsBadHandle(playLooped(0)); }, true, mixing},
         {"free the one not playing", [&] { return freeMusic(first); }, true, mixing},
         {"stop all", [] { return stopAll(), worked(); }, false, paused},
         {"play after stopping", [&] { return playLooped(second); }, true, mixing},
@@ -69,7 +72,15 @@ TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         {"open: never an old handle", [&] { return (later = open()) > second; }, false, paused},
         {"play", [&] { return playLooped(later); }, true, mixing},
         {"shut down", [] { return shutdown(), worked(); }, false, closed},
+        {"open while down", [] { return openMusic(shippedTrack()) == 0 && notStarted(); }, false, closed},
+        {"play while down", [&] { return !playLooped(later) && notStarted(); }, false, closed},
+        {"stop and release while down", [] { return stopAll(), releaseIdleOutput(), notStarted(); }, false,
+         closed},
+        {"start at no rate", [] { return !init(0) && lastError() == errorCode(AudioError::DeviceOpenFailed); },
+         false, closed},
         {"start again", [] { return init(); }, false, paused},
+        {"start twice", [] { return !init() && lastError() == errorCode(AudioError::AlreadyInitialised); },
+         false, paused},
         {"play one from before", [&] { return failedAsBadHandle(playLooped(later)); }, false,
          paused},
     };

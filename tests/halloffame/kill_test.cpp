@@ -13,10 +13,9 @@
 TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
     TempFolder dir;
     gyrock::HallOfFame tables[2];
-    for (int k = 0; k < 10; ++k) {
-        tables[0].hofscore[k] = k, tables[1].hofscore[k] = 100 + k;
-        tables[0].hofname[k] = std::string(200, 'a');  // long enough to be written in pieces
-        tables[1].hofname[k] = std::string(200, 'b');
+    for (int k = 0; k < 20; ++k) {  // names long enough to be written in pieces
+        tables[k / 10].hofscore[k % 10] = k;
+        tables[k / 10].hofname[k % 10] = std::string(200, static_cast<char>('a' + k / 10));
     }
     gyrock::FileState state;
     ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), tables[0], state));
