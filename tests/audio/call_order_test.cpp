@@ -10,6 +10,7 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <tuple>
 
 #include "audio_fixture.h"
 
@@ -19,13 +20,10 @@ namespace {
 constexpr SDL_AudioStatus closed = SDL_AUDIO_STOPPED, paused = SDL_AUDIO_PAUSED,
                           mixing = SDL_AUDIO_PLAYING;
 
-bool worked() { return lastError() == errorCode(AudioError::Ok); }
+using enum AudioError;
 
-bool failedAsBadHandle(bool result) {
-    return !result && lastError() == errorCode(AudioError::BadHandle);
-}
-
-bool notStarted() { return lastError() == errorCode(AudioError::NotInitialised); }
+// The latest call left this code.
+bool left(AudioError code) { return lastError() == errorCode(code); }
 
 // Jumps close to the end and waits, with a deadline, for the track to come
 // round again: it loops for ever.
@@ -46,49 +44,42 @@ TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         return Mix_SetMusicPosition(30.0) == 0 && playLooped(first) &&
                Mix_GetMusicPosition(nullptr) >= 29.9;
     };
-    const struct {
-        const char* call;
-        std::function<bool()> run;
-        bool playing;
-        SDL_AudioStatus output;
-    } steps[] = {
+    // The step, its call (true when it did as it should), music playing, the output.
+    const std::tuple<const char*, std::function<bool()>, bool, SDL_AudioStatus> steps[] = {
         {"release before any game", release, false, closed},
-        {"open", [&] { return (first = open()) != 0 && worked(); }, false, paused},
+        {"open", [&] { return (first = open()) != 0 && left(Ok); }, false, paused},
         {"play", [&] { return playLooped(first); }, true, mixing},
         {"play it again: it goes on", goesOn, true, mixing},
         {"play past its end", startsOver, true, mixing},
         {"release while a stream is open", release, true, mixing},
         {"open another", [&] { return (second = open()) != 0 && second != first; }, true, mixing},
         {"play it instead", [&] { return playLooped(second); }, true, mixing},
-        {"play the 0 of a failed open", [] { return failedAsBadHandle(playLooped(0)); }, true, mixing},
+        {"play the 0 of a failed open", [] { return !playLooped(0) && left(BadHandle); }, true, mixing},
         {"free the one not playing", [&] { return freeMusic(first); }, true, mixing},
-        {"stop all", [] { return stopAll(), worked(); }, false, paused},
+        {"stop all", [] { return stopAll(), left(Ok); }, false, paused},
         {"play after stopping", [&] { return playLooped(second); }, true, mixing},
         {"free the one playing", [&] { return freeMusic(second); }, false, paused},
-        {"play a freed one", [&] { return failedAsBadHandle(playLooped(first)); }, false, paused},
-        {"free a freed one", [&] { return failedAsBadHandle(freeMusic(second)); }, false, paused},
+        {"play a freed one", [&] { return !playLooped(first) && left(BadHandle); }, false, paused},
+        {"free a freed one", [&] { return !freeMusic(second) && left(BadHandle); }, false, paused},
         {"release between games", release, false, closed},
-        {"stop all while released", [] { return stopAll(), worked(); }, false, closed},
+        {"stop all while released", [] { return stopAll(), left(Ok); }, false, closed},
         {"open: never an old handle", [&] { return (later = open()) > second; }, false, paused},
         {"play", [&] { return playLooped(later); }, true, mixing},
-        {"shut down", [] { return shutdown(), worked(); }, false, closed},
-        {"open while down", [] { return openMusic(shippedTrack()) == 0 && notStarted(); }, false, closed},
-        {"play while down", [&] { return !playLooped(later) && notStarted(); }, false, closed},
-        {"stop and release while down", [] { return stopAll(), releaseIdleOutput(), notStarted(); }, false,
-         closed},
-        {"start at no rate", [] { return !init(0) && lastError() == errorCode(AudioError::DeviceOpenFailed); },
-         false, closed},
+        {"shut down", [] { return shutdown(), left(Ok); }, false, closed},
+        {"open while down", [&] { return open() == 0 && left(NotInitialised); }, false, closed},
+        {"play while down", [&] { return !playLooped(later) && left(NotInitialised); }, false, closed},
+        {"stop while down", [] { return stopAll(), left(NotInitialised); }, false, closed},
+        {"release while down", release, false, closed},
+        {"start at no rate", [] { return !init(0) && left(DeviceOpenFailed); }, false, closed},
         {"start again", [] { return init(); }, false, paused},
-        {"start twice", [] { return !init() && lastError() == errorCode(AudioError::AlreadyInitialised); },
-         false, paused},
-        {"play one from before", [&] { return failedAsBadHandle(playLooped(later)); }, false,
-         paused},
+        {"start twice", [] { return !init() && left(AlreadyInitialised); }, false, paused},
+        {"play one from before", [&] { return !playLooped(later) && left(BadHandle); }, false, paused},
     };
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.call);
-        EXPECT_TRUE(step.run()) << "error " << lastError();
-        EXPECT_EQ(Mix_PlayingMusic(), step.playing ? 1 : 0);
-        EXPECT_EQ(outputState(), step.output);
+    for (const auto& [step, call, playing, output] : steps) {
+        SCOPED_TRACE(step);
+        EXPECT_TRUE(call()) << "error " << lastError();
+        EXPECT_EQ(Mix_PlayingMusic(), playing ? 1 : 0);
+        EXPECT_EQ(outputState(), output);
     }
 }
 
