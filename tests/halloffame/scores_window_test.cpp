@@ -41,7 +41,7 @@ TEST(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
     w.checkHallOfFame();
     w.form().Text1->insert(QString(200, QChar(0x20AC)));
     EXPECT_EQ(w.form().Text1->text().size(), gyrock::maxNameLength);
-    for (const auto& [running, remain, resumes] : {std::tuple{false, false, 0}, {true, true, 0}, {true, false, 1}}) {
+    for (auto [running, remain, resumes] : {std::tuple{false, false, 0}, {true, true, 0}, {true, false, 1}}) {
         host.gameRunning = running, host.remain = remain;
         QTimer::singleShot(0, &w, [&] {
             EXPECT_TRUE(w.form().Frame1->isHidden());
