@@ -13,10 +13,9 @@
 TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
     TempFolder dir;
     gyrock::HallOfFame tables[2];
-    for (int k = 0; k < 10; ++k) {
-        tables[0].hofscore[k] = k, tables[1].hofscore[k] = 100 + k;
-        tables[0].hofname[k] = std::string(200, 'a');  // long enough to be written in pieces
-        tables[1].hofname[k] = std::string(200, 'b');
+    for (int k = 0; k < 20; ++k) {  // names long enough to be written in pieces
+        tables[k / 10].hofscore[k % 10] = k;
+        tables[k / 10].hofname[k % 10] = std::string(200, static_cast<char>('a' + k / 10));
     }
     gyrock::FileState state;
     ASSERT_TRUE(gyrock::scoresFile("save", dir.path(), tables[0], state));
@@ -28,7 +27,8 @@ TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
         ASSERT_EQ(::pipe(saved), 0);
         const pid_t child = ::fork();
         ASSERT_GT(child, -1);  // never kill(-1, ...)
-        // The child saves the two tables in turn, telling of each save, until killed.
+        // The child saves the two tables in turn, telling of each save, until
+        // killed; the kill comes after 0 to 2 saves and a random wait.
         for (unsigned n = 0; child == 0; ++n) {
             gyrock::scoresFile("save", dir.path(), tables[n % 2], state);
             if (::write(saved[1], "s", 1) != 1) ::_exit(1);
@@ -45,6 +45,7 @@ TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
         ASSERT_TRUE(gyrock::scoresFile("load", dir.path(), back, state)) << "round " << round;
         ASSERT_TRUE(back == tables[0] || back == tables[1]) << "round " << round;
         ++seen[back == tables[1]];
+        EXPECT_EQ(dir.entries(), 1) << "loading clears what a killed save left";
     }
     // Both tables must have been seen, or the kills never hit a save.
     EXPECT_TRUE(seen[0] > 0 && seen[1] > 0) << seen[0] << ' ' << seen[1];

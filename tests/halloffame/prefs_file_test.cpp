@@ -12,11 +12,7 @@ using gyrock::Prefs;
 // Each line holding 0, 1 or 2 (greyed, kept as it is) is taken; any other
 // line, or a missing one, gives its design value and marks the file damaged.
 TEST(PrefsFile, EachValidLineIsTakenAndAnyOtherGivesItsDesignValue) {
-    const struct {
-        std::string text;
-        Prefs expected;
-        bool damaged;
-    } cases[] = {
+    const std::tuple<std::string, Prefs, bool> cases[] = {  // text, values, damaged
         {"0\r\n1\r\n1\r\n0\r\n", {0, 1, 1, 0}, false}, {"0\n1\n1\n0\n", {0, 1, 1, 0}, false},
         {"0,1,1,0\r\n", {0, 1, 1, 0}, false}, {"0\n1\n1\n0", {0, 1, 1, 0}, false},
         {"2\r\n0\r\n1\r\n2\r\n", {2, 0, 1, 2}, false}, {"1\r\n2\r\n0\r\n1", {1, 2, 0, 1}, false},
@@ -25,22 +21,18 @@ TEST(PrefsFile, EachValidLineIsTakenAndAnyOtherGivesItsDesignValue) {
         {"\"0\"\r\n1\r\n1\r\n0\r\n", {1, 1, 1, 0}, true}, {"0\r\n1\r\n1\r\n0\r\nextra", {0, 1, 1, 0}, true},
         {"", {1, 0, 0, 1}, true}, {std::string(64, '\0'), {1, 0, 0, 1}, true},
     };
-    for (const auto& c : cases) {
-        const auto parsed = gyrock::parsePrefs(c.text);
-        EXPECT_EQ(parsed.prefs, c.expected) << c.text;
-        EXPECT_EQ(parsed.damaged, c.damaged) << c.text;
+    for (const auto& [text, values, damaged] : cases) {
+        const auto parsed = gyrock::parsePrefs(text);
+        EXPECT_EQ(parsed.prefs, values) << text;
+        EXPECT_EQ(parsed.damaged, damaged) << text;
     }
 }
 
-// Saved values load back; a damaged file is kept before it is replaced; a
-// folder in its place gives the design values and a failed save.
-TEST(PrefsFile, SavedValuesLoadBackAndADamagedFileIsKeptFirst) {
+// A damaged file gives what it holds and is kept before it is replaced.
+TEST(PrefsFile, ADamagedFileGivesItsSoundValuesAndIsKeptBeforeItIsReplaced) {
     TempFolder dir;
-    Prefs p{2, 0, 1, 0};
+    Prefs p;
     FileState state;
-    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
-    EXPECT_EQ(p, Prefs{});
-    EXPECT_EQ(gyrock::formatPrefs(p), "1\r\n0\r\n0\r\n1\r\n");
     dir.write("prefs.txt", "0\r\n7\r\n");
     EXPECT_FALSE(gyrock::prefsFile("load", dir.path(), p, state));
     EXPECT_EQ(p, (Prefs{0, 0, 0, 1}));
@@ -48,27 +40,4 @@ TEST(PrefsFile, SavedValuesLoadBackAndADamagedFileIsKeptFirst) {
     ASSERT_TRUE(gyrock::prefsFile("save", dir.path(), p, state));
     EXPECT_EQ(dir.read("prefs.txt.bak"), "0\r\n7\r\n");
     EXPECT_EQ(dir.read("prefs.txt"), "0\r\n0\r\n2\r\n1\r\n");
-    EXPECT_TRUE(gyrock::prefsFile("load", dir.path(), p, state));
-    EXPECT_EQ(p, (Prefs{0, 0, 2, 1}));
-
-    TempFolder other;
-    std::filesystem::create_directory(other / "prefs.txt");
-    EXPECT_FALSE(gyrock::prefsFile("load", other.path(), p, state));
-    EXPECT_EQ(p, Prefs{});
-    EXPECT_FALSE(gyrock::prefsFile("save", other.path(), p, state));
-}
-
-TEST(DataFiles, ModeMustBeExactlyLoadOrSave) {
-    TempFolder dir;
-    gyrock::HallOfFame t;
-    t.hofscore[3] = 7;
-    Prefs p{0, 1, 1, 0};
-    FileState state;
-    for (const char* mode : {"Load", "SAVE", "save ", "", "loads"}) {
-        EXPECT_FALSE(gyrock::scoresFile(mode, dir.path(), t, state)) << mode;
-        EXPECT_FALSE(gyrock::prefsFile(mode, dir.path(), p, state)) << mode;
-    }
-    EXPECT_EQ(t.hofscore[3], 7);
-    EXPECT_EQ(p, (Prefs{0, 1, 1, 0}));
-    EXPECT_EQ(dir.entries(), 0);
 }
