@@ -15,10 +15,7 @@ protected:
     FakeHost host;
     Game game{host};
 
-    void SetUp() override {
-        game.random.seed(12345);
-        startPaused();
-    }
+    void SetUp() override { startPaused(); }
 
     void startPaused() {
         host.events.clear();  // left over when a game ended before its pause was due

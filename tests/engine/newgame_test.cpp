@@ -5,7 +5,6 @@
 #include "game_fixture.h"
 
 namespace gyrock::testing {
-namespace {
 
 TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) {
     for (bool music : {true, false}) {
@@ -15,15 +14,12 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         Game game(host);
         // Before the first game the board is upright with no piece.
         EXPECT_EQ(std::tuple(game.angle, game.piece.n, game.nextpiece.n), std::tuple(0, 0, 0));
+        // Leftovers of a first game.
         game.musicstream = 7;
-        game.score = 99;
-        game.lines = 40;
+        for (std::int32_t* value : {&game.score, &game.lines, &game.angle, &game.targetangle}) *value = 88;
+        for (Flag* flag : {&game.gameover, &game.gamewon}) *flag = kTrue;
         game.level = 3;
-        game.angle = 88;
-        game.targetangle = 120;
-        game.gameover = kTrue;
-        game.gamewon = kTrue;
-        for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;  // leftovers of a first game
+        for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;
         host.after(0, [&] { game.paused = kTrue; });
         game.newGame();
 
@@ -49,5 +45,4 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
     }
 }
 
-}  // namespace
 }  // namespace gyrock::testing

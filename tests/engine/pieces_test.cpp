@@ -3,7 +3,6 @@
 #include "game_fixture.h"
 
 namespace gyrock::testing {
-namespace {
 
 // The matrix row by row from the top, each cell as its colour or '.', rows split by '/'.
 std::string picture(const PieceMatrix& m) {
@@ -58,5 +57,4 @@ TEST(Random, MixesLikeSplitMix64) {
     EXPECT_EQ(r.next(), static_cast<double>(0xE220A8397B1DCDAFull >> 11) * 0x1.0p-53);
 }
 
-}  // namespace
 }  // namespace gyrock::testing

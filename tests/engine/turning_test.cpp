@@ -7,17 +7,13 @@
 #include "game_fixture.h"
 
 namespace gyrock::testing {
-namespace {
 
 using BoardTurning = GameTest;
 
 TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
-    struct Case {
-        std::int32_t from, target;
-        std::vector<std::int32_t> angles;
-        std::int32_t targetAfter;
-    };
-    const Case cases[] = {
+    // From, target, the angles of the next passes, the target after them.
+    using Row = std::tuple<std::int32_t, std::int32_t, std::vector<std::int32_t>, std::int32_t>;
+    const Row rows[] = {
         {0, 11, {2, 4, 6, 8, 10, 10, 10}, 11},  // an odd target leaves the angle one below
         {0, -11, {-2, -4, -6, -8, -10, -12, -12, -12}, -11},
         {300, 0, {298, 296}, 0},  // back upright numerically, not the short way round
@@ -25,16 +21,16 @@ TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
         {-356, -360, {-358, -360, -360, -360}, -360},
         {-360, -361, {0}, 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.from << " to " << c.target);
-        game.angle = c.from;
-        game.targetangle = c.target;
+    for (const auto& [from, target, angles, targetAfter] : rows) {
+        SCOPED_TRACE(::testing::Message() << from << " to " << target);
+        game.angle = from;
+        game.targetangle = target;
         game.turncount = 1000000;
-        for (std::int32_t angle : c.angles) {
+        for (std::int32_t angle : angles) {
             game.turnBoard();
             EXPECT_EQ(game.angle, angle);
         }
-        EXPECT_EQ(game.targetangle, c.targetAfter);
+        EXPECT_EQ(game.targetangle, targetAfter);
     }
 }
 
@@ -70,5 +66,4 @@ TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
     }
 }
 
-}  // namespace
 }  // namespace gyrock::testing
