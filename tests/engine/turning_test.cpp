@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <array>
 #include <cstdlib>
 #include <set>
 
@@ -35,7 +34,7 @@ TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
 }
 
 TEST_F(BoardTurning, EachNewTargetTurnsTenToEightyNineDegreesEitherWayOrGoesBackUpright) {
-    std::array<int, 3> sides{};  // down, back upright, up
+    int sides[3] = {};  // down, back upright, up
     std::set<int> steps, waits;
     for (int k = 0; k < 3000; ++k) {
         const std::int32_t before = game.targetangle;
