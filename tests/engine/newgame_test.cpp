@@ -25,7 +25,8 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
 
         std::vector<std::string> expected{"restart:on", "gameover:hide", "frame:hide",
                                           "Level : 1",  "Score : 0",     "Lines : 0"};
-        // The old stream is freed first, so two never play at once. Nothing is due yet.
+        // The old stream is freed first, so two never play at once. The loop's
+        // first pass has nothing due, so the preview comes last.
         if (music) expected.insert(expected.end(), {"free:7", "openMusic", "play:1"});
         expected.push_back("preview");
         EXPECT_EQ(host.calls, expected);

@@ -38,7 +38,7 @@ TEST(Shapes, SevenShapesInTheirColoursTurnClockwiseAboutTheMatrix) {
 
 using Pieces = GameTest;
 
-TEST_F(Pieces, EachIsAFreshEvenDrawEvenWithinOneMillisecond) {
+TEST_F(Pieces, EachIsAFreshUniformDrawAlsoWithinOneMillisecond) {
     std::array<int, kShapeCount> seen{};
     int differ = 0;
     for (int k = 0; k < 7000; ++k) {
