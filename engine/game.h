@@ -50,22 +50,22 @@ public:
     // The turn back upright after a lost game: 2 degrees a pass, at least one pass.
     void turnBack();
 
-    // The state. Widths follow the data they hold.
+    // The state. Widths follow the data they hold; all zero before the first game.
     Board board;
     PieceMatrix piece;
     PieceMatrix nextpiece;
-    std::int16_t piecex = 0;
-    std::int16_t piecey = 0;
-    std::int16_t level = 0;
-    std::int32_t score = 0;
-    std::int32_t lines = 0;
-    std::int32_t angle = 0;
-    std::int32_t targetangle = 0;
-    std::int32_t turncount = 0;
-    std::int32_t falldelay = 0;
-    Tick lastfall = 0;
-    Tick lastmove = 0;
-    Tick lastdraw = 0;
+    std::int16_t piecex{};
+    std::int16_t piecey{};
+    std::int16_t level{};
+    std::int32_t score{};
+    std::int32_t lines{};
+    std::int32_t angle{};
+    std::int32_t targetangle{};
+    std::int32_t turncount{};
+    std::int32_t falldelay{};
+    Tick lastfall{};
+    Tick lastmove{};
+    Tick lastdraw{};
     bool keyleft = false;
     bool keyright = false;
     bool keyup = false;
@@ -73,7 +73,7 @@ public:
     Flag paused = kFalse;
     Flag gameover = kFalse;
     Flag gamewon = kFalse;
-    std::int32_t musicstream = 0;
+    std::int32_t musicstream{};
     Random random;
 
 private:

@@ -98,8 +98,7 @@ Tick Game::nextDue() {
 }
 
 void Game::delay(std::int32_t ms) {
-    if (ms <= 0) return;
-    const Tick wait = static_cast<Tick>(ms);
+    const Tick wait = static_cast<Tick>(std::max<std::int32_t>(ms, 0));
     const Tick start = host_.tickCount();
     Tick elapsed = host_.tickCount() - start;
     while (elapsed < wait && !host_.closing()) {

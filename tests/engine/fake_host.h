@@ -23,27 +23,23 @@ public:
     bool music = true;
     bool frameShown = true;  // the Game Mode frame, and with it NEW GAME
     bool closingFlag = false;
-    bool recording = true;
     std::vector<std::string> calls;
     int yields = 0;
-    std::int32_t nextHandle = 1;
 
     // Runs at a yield once the clock has reached its time.
     std::multimap<std::uint64_t, std::function<void()>> events;
     std::function<void()> onYield;
-    std::function<void()> onPreview;
 
     void after(std::uint64_t ms, std::function<void()> action) { events.emplace(now + ms, std::move(action)); }
     void hold(Arrow key, bool down = true) { held[static_cast<int>(key)] = down; }
+    int count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
     Tick tickCount() override { return static_cast<Tick>(now); }
     bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
-
     void yield(Tick hint) override {
         ++yields;
-        std::uint64_t target = now + hint;
-        if (!events.empty() && events.begin()->first < target) target = std::max(now, events.begin()->first);
-        now = target;
+        // Up to the hint, or to the next event when that comes sooner.
+        now = events.empty() ? now + hint : std::clamp(events.begin()->first, now, now + hint);
         while (!events.empty() && events.begin()->first <= now) {
             auto action = std::move(events.begin()->second);
             events.erase(events.begin());
@@ -57,41 +53,30 @@ public:
     bool musicOn() override { return music; }
     bool newGameButtonVisible() override { return frameShown; }
 
-    void setRestartEnabled(bool on) override { log(on ? "restart:on" : "restart:off"); }
-    void setGameOverShown(bool on) override { log(on ? "gameover:show" : "gameover:hide"); }
+    void setRestartEnabled(bool on) override { calls.push_back(on ? "restart:on" : "restart:off"); }
+    void setGameOverShown(bool on) override { calls.push_back(on ? "gameover:show" : "gameover:hide"); }
     void setGameModeFrameShown(bool on) override {
         frameShown = on;
-        log(on ? "frame:show" : "frame:hide");
+        calls.push_back(on ? "frame:show" : "frame:hide");
     }
-    void setPausedShown(bool on) override { log(on ? "paused:show" : "paused:hide"); }
-    void setCounterText(Counter, const std::string& text) override { log(text); }
+    void setPausedShown(bool on) override { calls.push_back(on ? "paused:show" : "paused:hide"); }
+    void setCounterText(Counter, const std::string& text) override { calls.push_back(text); }
 
     std::int32_t openMusic() override {
-        log("openMusic");
-        return nextHandle++;
+        calls.push_back("openMusic");
+        return 1;
     }
-    void playMusicLooped(std::int32_t h) override { log("play:" + std::to_string(h)); }
-    void freeMusic(std::int32_t h) override { log("free:" + std::to_string(h)); }
+    void playMusicLooped(std::int32_t h) override { calls.push_back("play:" + std::to_string(h)); }
+    void freeMusic(std::int32_t h) override { calls.push_back("free:" + std::to_string(h)); }
 
-    void drawBoard() override { log("drawBoard"); }
-    void drawPreview() override {
-        log("preview");
-        if (onPreview) onPreview();
+    void drawBoard() override { calls.push_back("drawBoard"); }
+    void drawPreview() override { calls.push_back("preview"); }
+    void markClearedCell(int x, int y) override {
+        calls.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
     }
-    void markClearedCell(int column, int row) override {
-        log("mark:" + std::to_string(column) + "," + std::to_string(row));
-    }
-    void clearWindowDrawing() override { log("clearDrawing"); }
-    void showEndGame(const std::string& text) override { log("endgame:" + text); }
-    void finishGame() override {
-        log("finishGame");
-        frameShown = true;
-    }
-
-    int count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
-    void log(const std::string& call) {
-        if (recording) calls.push_back(call);
-    }
+    void clearWindowDrawing() override { calls.push_back("clearDrawing"); }
+    void showEndGame(const std::string& text) override { calls.push_back("endgame:" + text); }
+    void finishGame() override { calls.push_back("finishGame"); }
 };
 
 }  // namespace gyrock::testing

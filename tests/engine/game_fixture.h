@@ -15,10 +15,7 @@ protected:
     FakeHost host;
     Game game{host};
 
-    void SetUp() override {
-        game.random.seed(12345);
-        startPaused();
-    }
+    void SetUp() override { startPaused(); }
 
     void startPaused() {
         host.events.clear();  // left over when a game ended before its pause was due
@@ -47,11 +44,14 @@ protected:
     }
 };
 
+// The walls and floor a new game lays: columns 3 and 16 down to row 30, row 30 up to column 16.
+inline bool isWall(int x, int y) { return ((x == 3 || x == 16) && y <= 30) || (y == 30 && x <= 16); }
+
 inline PieceMatrix turnedTimes(PieceMatrix m, int quarters) {
     for (int q = 0; q < quarters; ++q) m = turned(m);
     return m;
 }
 
-inline constexpr int kShapeL = 0, kShapeS = 1, kShapeI = 2, kShapeO = 3, kShapeT = 6;
+inline constexpr int kShapeL = 0, kShapeI = 2, kShapeO = 3, kShapeT = 6;
 
 }  // namespace gyrock::testing

@@ -3,65 +3,42 @@
 #include "game_fixture.h"
 
 namespace gyrock::testing {
-namespace {
 
 using Loop = GameTest;
 
-TEST_F(Loop, NothingMovesOrFallsOnEntryEvenWithKeysHeld) {
-    place(kShapeT, 9, 10);
-    host.hold(Arrow::Left);
-    host.hold(Arrow::Up);
-    runFor(69);
-    EXPECT_EQ(game.piecex, 9);
-    EXPECT_EQ(game.piece, makeShape(kShapeT));
-    runFor(1);  // re-entry restarts the ticks: still nothing at 1 ms
-    EXPECT_EQ(game.piecex, 9);
-    runFor(70);
-    EXPECT_EQ(game.piecex, 8);
-    EXPECT_NE(game.piece, makeShape(kShapeT));
-    EXPECT_EQ(game.piecey, 10);
-}
-
-TEST_F(Loop, HeldKeysActOncePerMoveTickUpToTheWalls) {
+TEST_F(Loop, HeldKeysActOncePerMoveTickAndThePieceFallsAtTheLevelPace) {
     struct Case {
         std::vector<Arrow> keys;
         int shape, x;
+        std::int16_t level;
         Tick ms;
-        int xAfter, quarters;
+        int xAfter, rowsFallen, quarters;
     };
     const Case cases[] = {
-        {{Arrow::Left}, kShapeO, 9, 70 * 3 + 10, 6, 0},
-        {{Arrow::Left}, kShapeO, 9, 70 * 10, 4, 0},  // against the left wall
-        {{Arrow::Right}, kShapeO, 9, 70 * 10, 14, 0},
-        {{Arrow::Left, Arrow::Right}, kShapeO, 9, 300, 9, 0},
-        // At the wall the turn is refused, then the shift happens: the turn comes first.
-        {{Arrow::Up, Arrow::Right}, kShapeI, 3, 70, 4, 0},
-        {{Arrow::Up}, kShapeL, 9, 70 * 2, 9, 2},
+        {{Arrow::Left}, kShapeO, 9, 1, 70 * 3 + 10, 6, 0, 0},
+        // Every entry restarts the ticks: nothing moves, turns or falls at first.
+        {{Arrow::Left, Arrow::Up}, kShapeT, 9, 1, 69, 9, 0, 0},
+        {{Arrow::Right}, kShapeO, 9, 1, 70 * 10, 14, 1, 0},
+        {{Arrow::Left}, kShapeI, 5, 1, 70 * 4, 3, 0, 0},  // stops with its empty column over the wall
+        {{Arrow::Left, Arrow::Right}, kShapeO, 9, 1, 300, 9, 0, 0},
+        // At the wall the turn is refused, with no kick; then the shift happens: the turn comes first.
+        {{Arrow::Up, Arrow::Right}, kShapeI, 3, 1, 70, 4, 0, 0},
+        {{Arrow::Up}, kShapeI, 4, 1, 70, 4, 0, 1},
+        {{Arrow::Up}, kShapeL, 9, 1, 70 * 2, 9, 0, 2},
+        {{}, kShapeO, 9, 1, 679, 9, 0, 0},
+        {{}, kShapeO, 9, 1, 680 * 3, 9, 3, 0},
+        {{}, kShapeO, 9, 29, 120 * 5, 9, 5, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "shape " << c.shape << " for " << c.ms << " ms");
         host.held = {};
         for (Arrow key : c.keys) host.hold(key);
         place(c.shape, c.x, 10);
-        runFor(c.ms);
-        EXPECT_EQ(game.piecex, c.xAfter) << c.ms;
-        EXPECT_EQ(game.piece, turnedTimes(makeShape(c.shape), c.quarters)) << c.ms;
-    }
-}
-
-TEST_F(Loop, FallsOneRowPerIntervalOfTheLevelOrFastWithDownHeld) {
-    struct Case {
-        std::int16_t level;
-        bool down;
-        Tick ms;
-        int rows;
-    };
-    for (Case c : {Case{1, false, 679, 0}, Case{1, false, 680 * 3, 3}, Case{29, false, 120 * 5, 5},
-                   Case{1, true, 24, 0}, Case{1, true, 25 * 8, 8}}) {
-        place(kShapeO, 9, 10);
         game.level = c.level;
-        host.hold(Arrow::Down, c.down);
         runFor(c.ms);
-        EXPECT_EQ(game.piecey, 10 + c.rows) << c.level << " " << c.down << " " << c.ms;
+        EXPECT_EQ(game.piecex, c.xAfter);
+        EXPECT_EQ(game.piecey, 10 + c.rowsFallen);
+        EXPECT_EQ(game.piece, turnedTimes(makeShape(c.shape), c.quarters));
     }
 }
 
@@ -78,152 +55,92 @@ TEST_F(Loop, DownActsOnThePassItIsSeenAndReleaseRestoresTheLevelPace) {
     EXPECT_EQ(game.piecey, 15);
 }
 
-TEST_F(Loop, PieceLocksOnlyAtTheNextFallTickAndHandsOver) {
-    place(kShapeO, 9, 27);  // rows 27..28; the floor is row 30
-    const PieceMatrix next = game.nextpiece;
-    game.level = 29;        // 120 ms a row
-    int rowAfterFirstFall = 0;
-    std::int8_t cellBeforeLock = -1;
-    host.after(121, [&] { rowAfterFirstFall = game.piecey; });
-    host.after(240, [&] {
-        cellBeforeLock = game.board(9, 29);
-        host.calls.clear();
-    });
-    runFor(241);
-    EXPECT_EQ(rowAfterFirstFall, 28);
-    EXPECT_EQ(cellBeforeLock, kEmpty);  // landed, but still movable until the next tick
-    EXPECT_EQ(game.board(9, 29), 3);
-    EXPECT_EQ(game.board(10, 28), 3);
-    EXPECT_EQ(game.piece, next);
-    EXPECT_EQ(game.piecex, 9);
-    EXPECT_EQ(game.piecey, 4);
-    ASSERT_GE(host.calls.size(), 5u);
-    EXPECT_EQ(host.calls[0], "drawBoard");  // line clearing shows the locked piece
-    EXPECT_EQ(host.calls[4], "preview");
-}
-
-TEST_F(Loop, APieceBlockedAboveRowSixEndsTheGameUnwritten) {
-    for (auto [row, ends] : {std::pair{4, true}, std::pair{5, true}, std::pair{6, false}}) {
+TEST_F(Loop, APieceLocksAtTheFallTickAfterLandingOrEndsTheGameUnwrittenAboveRowSix) {
+    for (auto [row, ends] : {std::pair{3, true}, std::pair{4, true}, std::pair{5, false}}) {
+        SCOPED_TRACE(row);
         startPaused();
-        for (int y = row + 2; y <= 29; ++y) game.board(9, y) = 1;
+        const PieceMatrix next = game.nextpiece;
+        for (int y = row + 3; y <= 29; ++y) game.board(9, y) = 1;
         place(kShapeO, 9, row);
-        runFor(700);
-        EXPECT_EQ(game.gameover != kFalse, ends) << row;
-        EXPECT_EQ(game.board(10, row + 1), ends ? kEmpty : 3) << row;
-        EXPECT_EQ(host.calls.back() == "finishGame", ends) << row;  // no redraw after it
+        std::int8_t cellBeforeLock = -1;
+        host.after(1359, [&] { cellBeforeLock = game.board(10, row + 2); });  // landed at 680 ms
+        runFor(1400);
+        EXPECT_EQ(cellBeforeLock, kEmpty);
+        EXPECT_EQ(game.board(10, row + 2), ends ? kEmpty : 3);
+        EXPECT_EQ(game.gameover != kFalse, ends);
+        EXPECT_EQ(host.calls.back() == "finishGame", ends);  // no redraw after it
+        if (!ends) {
+            EXPECT_EQ(std::tuple(game.piece, game.piecex, game.piecey), std::tuple(next, 9, 4));
+        }
     }
 }
 
-TEST_F(Loop, RenderTickTurnsOnlyInTheTurningMode) {
-    host.turning = false;
-    game.turncount = 1;
-    game.targetangle = 50;
-    runFor(1000);
-    EXPECT_EQ(game.angle, 0);
-    EXPECT_EQ(game.turncount, 1);
-    EXPECT_EQ(host.count("drawBoard"), 40);
-    host.turning = true;
-    game.turncount = 500;
-    runFor(250);
-    EXPECT_EQ(game.angle, 20);
-}
-
-TEST_F(Loop, YieldWaitsUntilTheNextTickIsDueAcrossTheClockWrap) {
-    for (std::uint64_t start : {200000ull, 0xFFFFFFFFull - 30}) {
+TEST_F(Loop, RendersEvery25MsTurningOnlyInThatModeAndSleepsTillTheNextTickAcrossTheClockWrap) {
+    for (auto [start, turning] : {std::pair{200000ull, false}, std::pair{0xFFFFFFFFull - 30, true}}) {
+        SCOPED_TRACE(start);
         host.now = start;
+        host.turning = turning;
         host.calls.clear();
         host.yields = 0;
+        game.targetangle = 100;
+        game.turncount = 500;
         place(kShapeO, 9, 10);
         runFor(700);
-        EXPECT_EQ(game.piecey, 11) << start;
-        EXPECT_EQ(host.count("drawBoard"), 28) << start;
-        // One yield per pass; the hint lets the clock jump from tick to tick
-        // (28 renders, 10 moves, 1 fall) instead of spinning millisecond by millisecond.
-        EXPECT_LE(host.yields, 45) << start;
-        EXPECT_GE(host.yields, 28) << start;
+        EXPECT_EQ(game.piecey, 11);
+        EXPECT_EQ(host.count("drawBoard"), 28);
+        EXPECT_EQ(game.angle, turning ? 56 : 0);
+        // One yield a pass: the clock jumps from tick to tick (28 renders,
+        // 10 moves, 1 fall) instead of spinning millisecond by millisecond.
+        EXPECT_TRUE(host.yields >= 28 && host.yields <= 45) << host.yields;
     }
 }
 
 using PauseKey = GameTest;
 
 TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
-    struct Case {
-        bool frameShown;  // no game yet, or the last one has ended
-        Flag over;
-        int key;
-        bool pauses;
-    };
-    const Case cases[] = {{true, kFalse, 'p', false}, {false, kTrue, 'P', false}, {false, kFalse, 'o', false},
-                          {false, kFalse, ' ', false}, {false, kFalse, 27, false}, {false, kFalse, 'P' + 256, false},
-                          {false, kFalse, 'p', true},  {false, kFalse, 'P', true}};
-    for (Case c : cases) {
-        host.frameShown = c.frameShown;
-        game.gameover = c.over;
+    // The Game Mode frame (no game yet, or the last one has ended), gameover, the key, whether it pauses.
+    using Row = std::tuple<bool, Flag, int, bool>;
+    for (auto [frameShown, over, key, pauses] :
+         {Row{true, kFalse, 'p', false}, Row{false, kTrue, 'P', false}, Row{false, kFalse, 'o', false},
+          Row{false, kFalse, 27, false}, Row{false, kFalse, 'P' + 256, false}, Row{false, kFalse, 'p', true},
+          Row{false, kFalse, 'P', true}}) {
+        SCOPED_TRACE(key);
+        host.frameShown = frameShown;
+        game.gameover = over;
         game.paused = kFalse;
         host.calls.clear();
-        game.keyPress(c.key);
-        EXPECT_EQ(game.paused != kFalse, c.pauses) << c.key;
-        EXPECT_EQ(host.calls, c.pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
+        game.keyPress(key);
+        EXPECT_EQ(game.paused != kFalse, pauses);
+        EXPECT_EQ(host.calls, pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
     }
 }
 
-TEST_F(PauseKey, PausesTheRunningLoopAndResumesItInsideTheHandler) {
-    place(kShapeO, 9, 10);
-    host.after(100, [this] { game.keyPress('P'); });
-    game.gameLoop();  // returns: paused
-    EXPECT_EQ(game.paused, kTrue);
-    EXPECT_EQ(host.calls.back(), "paused:show");
-    host.after(1000, [this] { game.keyPress('p'); });
-    game.keyPress('p');
-    // Resumed at once for 1000 ms; then paused once more.
-    EXPECT_EQ(game.paused, kTrue);
-    EXPECT_EQ(game.piecey, 11);
-    EXPECT_EQ(host.count("paused:hide"), 1);
-}
-
-TEST_F(PauseKey, TwoPressesInOneYieldPauseAndResumeAtOnce) {
+TEST_F(PauseKey, ResumesInsideTheHandlerSoClosingMustEndNestedLoopsAndWaits) {
     place(kShapeO, 9, 10);
     host.after(100, [this] {
         game.keyPress('P');
-        game.keyPress('P');  // starts a nested loop, which runs the game on
+        game.keyPress('p');  // starts a nested loop, which runs the game on
     });
-    host.after(1500, [this] { game.paused = kTrue; });
+    host.after(1500, [this] { host.closingFlag = true; });
     game.gameLoop();
     EXPECT_EQ(game.piecey, 12);  // the game ran on for 1500 ms, nested
-    EXPECT_EQ(host.count("paused:show"), 1);
-    EXPECT_EQ(host.count("paused:hide"), 1);
-}
-
-TEST_F(PauseKey, ClosingEndsNestedLoopsAndWaits) {
-    host.after(100, [this] { game.keyPress('P'); });
-    host.after(100, [this] { game.keyPress('P'); });
-    host.after(300, [this] { host.closingFlag = true; });
-    game.gameLoop();
-    EXPECT_TRUE(host.closingFlag);
+    EXPECT_EQ(std::pair(host.count("paused:show"), host.count("paused:hide")), std::pair(1, 1));
     const int before = host.yields;
     game.delay(1000);
     EXPECT_EQ(host.yields, before);
 }
 
-using Delay = GameTest;
-
-TEST_F(Delay, WaitsItsTimeInOneYieldAndNothingForZeroOrLess) {
-    for (auto [ms, waited] : {std::pair{0, 0}, std::pair{-5, 0}, std::pair{-2147483647 - 1, 0},
-                              std::pair{1, 1}, std::pair{15, 15}}) {
-        const auto t = host.now;
+TEST_F(Loop, DelayWaitsItsTimeThroughEventsInFewYieldsAndNothingForZeroOrLess) {
+    host.after(5, [] {});  // ends a yield early; the wait goes on
+    // The wait asked for, the time it takes, the yields it takes.
+    for (auto [ms, waited, yields] : {std::array{0, 0, 0}, std::array{-2147483647 - 1, 0, 0},
+                                      std::array{15, 15, 2}, std::array{1, 1, 1}}) {
+        const auto start = host.now;
         host.yields = 0;
         game.delay(ms);
-        EXPECT_EQ(host.now - t, static_cast<std::uint64_t>(waited)) << ms;
-        EXPECT_EQ(host.yields, waited > 0 ? 1 : 0) << ms;  // one wait of the whole time
+        EXPECT_EQ(host.now - start, static_cast<std::uint64_t>(waited)) << ms;
+        EXPECT_EQ(host.yields, yields) << ms;
     }
-    // Events during the wait run, and the wait still lasts its time.
-    const auto t = host.now;
-    bool ran = false;
-    host.after(5, [&] { ran = true; });
-    game.delay(15);
-    EXPECT_TRUE(ran);
-    EXPECT_EQ(host.now - t, 15u);
 }
 
-}  // namespace
 }  // namespace gyrock::testing

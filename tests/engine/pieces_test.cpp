@@ -3,91 +3,58 @@
 #include "game_fixture.h"
 
 namespace gyrock::testing {
-namespace {
 
-PieceMatrix fromRows(std::initializer_list<const char*> rows, std::uint8_t colour) {
-    PieceMatrix m;
-    m.n = static_cast<int>(rows.size());
-    int j = 0;
-    for (const char* row : rows) {
-        for (int i = 0; i < m.n; ++i) m(i, j) = row[i] == 'X' ? colour : 0;
-        ++j;
+// The matrix row by row from the top, each cell as its colour or '.', rows split by '/'.
+std::string picture(const PieceMatrix& m) {
+    std::string text;
+    for (int j = 0; j < m.n; ++j) {
+        if (j > 0) text += '/';
+        for (int i = 0; i < m.n; ++i) text += m(i, j) == 0 ? '.' : static_cast<char>('0' + m(i, j));
     }
-    return m;
+    return text;
 }
 
-TEST(Shapes, TableHasTheSevenShapesWithTheirColours) {
-    EXPECT_EQ(makeShape(0), fromRows({".X.", ".X.", ".XX"}, 1));
-    EXPECT_EQ(makeShape(1), fromRows({"X..", "XX.", ".X."}, 4));
-    EXPECT_EQ(makeShape(2), fromRows({".X..", ".X..", ".X..", ".X.."}, 2));
-    EXPECT_EQ(makeShape(3), fromRows({"XX", "XX"}, 3));
-    EXPECT_EQ(makeShape(4), fromRows({".X.", ".X.", "XX."}, 5));
-    EXPECT_EQ(makeShape(5), fromRows({".X.", "XX.", "X.."}, 6));
-    EXPECT_EQ(makeShape(6), fromRows({"...", "XXX", ".X."}, 7));
-}
-
-TEST(Shapes, TurnIsClockwiseAboutTheMatrix) {
+TEST(Shapes, SevenShapesInTheirColoursTurnClockwiseAboutTheMatrix) {
     struct Case {
         int shape, quarters;
-        PieceMatrix expected;
+        const char* picture;
     };
     const Case cases[] = {
-        {kShapeL, 1, fromRows({"...", "XXX", "X.."}, 1)},
-        {kShapeL, 2, fromRows({"XX.", ".X.", ".X."}, 1)},
-        {kShapeL, 3, fromRows({"..X", "XXX", "..."}, 1)},
-        {kShapeI, 1, fromRows({"....", "XXXX", "....", "...."}, 2)},
-        {kShapeI, 2, fromRows({"..X.", "..X.", "..X.", "..X."}, 2)},
-        {kShapeI, 3, fromRows({"....", "....", "XXXX", "...."}, 2)},
-        {kShapeO, 1, makeShape(kShapeO)},
-    };
-    for (const Case& c : cases) EXPECT_EQ(turnedTimes(makeShape(c.shape), c.quarters), c.expected) << c.shape;
-    for (int k = 0; k < kShapeCount; ++k) EXPECT_EQ(turnedTimes(makeShape(k), 4), makeShape(k)) << k;
-}
-
-using Turning = GameTest;
-
-TEST_F(Turning, IsRefusedWhereTheTurnedPieceWouldNotFitWithNoKick) {
-    struct Case {
-        int shape, quarters, x, y;
-        std::pair<int, int> blocked;  // a stack cell, or none at (0, 0)
-        bool turns;
-    };
-    const Case cases[] = {
-        {kShapeI, 0, 3, 12, {0, 0}, false},   // against the left wall
-        {kShapeI, 0, 14, 12, {0, 0}, false},  // against the right wall
-        {kShapeI, 0, 4, 12, {0, 0}, true},
-        {kShapeT, 0, 9, 10, {10, 10}, false},  // against the stack
-        {kShapeT, 0, 9, 10, {0, 0}, true},
-        {kShapeI, 1, 8, 28, {0, 0}, false},  // lying on the floor: upright it would reach row 31
-        {kShapeL, 0, 9, 4, {0, 0}, true},    // above the visible rows too
+        {0, 0, ".1./.1./.11"},
+        {1, 0, "4../44./.4."},
+        {2, 0, ".2../.2../.2../.2.."},
+        {3, 0, "33/33"},
+        {4, 0, ".5./.5./55."},
+        {5, 0, ".6./66./6.."},
+        {6, 0, ".../777/.7."},
+        {kShapeL, 1, ".../111/1.."},
+        {kShapeI, 1, "..../2222/..../...."},
+        {kShapeI, 2, "..2./..2./..2./..2."},
     };
     for (const Case& c : cases) {
-        startPaused();
-        place(c.shape, c.x, c.y);
-        game.piece = turnedTimes(game.piece, c.quarters);
-        if (c.blocked.first != 0) game.board(c.blocked.first, c.blocked.second) = 5;
-        const PieceMatrix before = game.piece;
-        game.rotatePiece();
-        EXPECT_EQ(game.piece, c.turns ? turned(before) : before) << c.shape << " at " << c.x << "," << c.y;
-        EXPECT_EQ(game.piecex, c.x);
-        EXPECT_EQ(game.piecey, c.y);
+        EXPECT_EQ(picture(turnedTimes(makeShape(c.shape), c.quarters)), c.picture) << c.shape << " turned " << c.quarters;
     }
 }
 
-TEST_F(Turning, FirstAndNextPieceAreSeparateDrawsEvenAtOneTick) {
-    std::array<int, kShapeCount> firstSeen{};
-    int different = 0;
-    for (int k = 0; k < 200; ++k) {
+using Pieces = GameTest;
+
+TEST_F(Pieces, EachIsAFreshUniformDrawAlsoWithinOneMillisecond) {
+    std::array<int, kShapeCount> seen{};
+    int differ = 0;
+    for (int k = 0; k < 7000; ++k) {
         game.firstPiece();
         game.nextPiece();
-        different += game.piece != game.nextpiece;
-        for (int s = 0; s < kShapeCount; ++s) firstSeen[s] += game.piece == makeShape(s);
+        differ += game.piece != game.nextpiece;
+        for (int s = 0; s < kShapeCount; ++s) seen.at(s) += game.nextpiece == makeShape(s);
     }
-    EXPECT_GT(different, 120);
-    for (int n : firstSeen) EXPECT_GT(n, 10);
-    EXPECT_EQ(game.piecex, 9);
-    EXPECT_EQ(game.piecey, 4);
+    for (int n : seen) EXPECT_NEAR(n, 1000, 150);
+    EXPECT_NEAR(differ, 6000, 200);  // six in seven
 }
 
-}  // namespace
+TEST(Random, MixesLikeSplitMix64) {
+    // The published first output of splitmix64 seeded with 0.
+    Random r(0);
+    EXPECT_EQ(r.next(), static_cast<double>(0xE220A8397B1DCDAFull >> 11) * 0x1.0p-53);
+}
+
 }  // namespace gyrock::testing

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <algorithm>
 #include <cstdlib>
+#include <set>
 
 #include "game_fixture.h"
 
 namespace gyrock::testing {
-namespace {
 
 using BoardTurning = GameTest;
 
 TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
-    struct Case {
-        std::int32_t from, target;
-        std::vector<std::int32_t> angles;
-        std::int32_t targetAfter;
-    };
-    const Case cases[] = {
+    // From, target, the angles of the next passes, the target after them.
+    using Row = std::tuple<std::int32_t, std::int32_t, std::vector<std::int32_t>, std::int32_t>;
+    const Row rows[] = {
         {0, 11, {2, 4, 6, 8, 10, 10, 10}, 11},  // an odd target leaves the angle one below
         {0, -11, {-2, -4, -6, -8, -10, -12, -12, -12}, -11},
         {300, 0, {298, 296}, 0},  // back upright numerically, not the short way round
@@ -24,58 +20,49 @@ TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
         {-356, -360, {-358, -360, -360, -360}, -360},
         {-360, -361, {0}, 0},
     };
-    for (const Case& c : cases) {
-        game.angle = c.from;
-        game.targetangle = c.target;
+    for (const auto& [from, target, angles, targetAfter] : rows) {
+        SCOPED_TRACE(::testing::Message() << from << " to " << target);
+        game.angle = from;
+        game.targetangle = target;
         game.turncount = 1000000;
-        std::vector<std::int32_t> angles;
-        for (std::size_t k = 0; k < c.angles.size(); ++k) {
+        for (std::int32_t angle : angles) {
             game.turnBoard();
-            angles.push_back(game.angle);
+            EXPECT_EQ(game.angle, angle);
         }
-        EXPECT_EQ(angles, c.angles) << c.from << " to " << c.target;
-        EXPECT_EQ(game.targetangle, c.targetAfter) << c.from << " to " << c.target;
+        EXPECT_EQ(game.targetangle, targetAfter);
     }
 }
 
 TEST_F(BoardTurning, EachNewTargetTurnsTenToEightyNineDegreesEitherWayOrGoesBackUpright) {
-    game.turncount = 1;
-    game.turnBoard();
-    EXPECT_GE(game.turncount, 100);
-    EXPECT_LE(game.turncount, 199);
-    int ups = 0, downs = 0, upright = 0, smallest = 360, largest = 0;
+    int sides[3] = {};  // down, back upright, up
+    std::set<int> steps, waits;
     for (int k = 0; k < 3000; ++k) {
         const std::int32_t before = game.targetangle;
         game.turncount = 1;
         game.turnBoard();
-        const std::int32_t step = game.targetangle - before;
-        if (game.targetangle == 0) {
-            ++upright;
-        } else {
-            (step > 0 ? ups : downs) += 1;
-            smallest = std::min(smallest, std::abs(step));
-            largest = std::max(largest, std::abs(step));
-        }
-        EXPECT_EQ(game.angle % 2, 0);
+        waits.insert(game.turncount);
+        const int side = game.targetangle == 0 ? 1 : game.targetangle > before ? 2 : 0;
+        ++sides[side];
+        if (side != 1) steps.insert(std::abs(game.targetangle - before));
     }
-    // A third each, give or take; the steps cover the whole range and no more.
-    for (int n : {ups, downs, upright}) EXPECT_NEAR(n, 1000, 150) << ups << " " << downs << " " << upright;
-    EXPECT_EQ(smallest, 10);
-    EXPECT_EQ(largest, 89);
+    // A third each, give or take; each range is covered and no more.
+    for (int n : sides) EXPECT_NEAR(n, 1000, 150);
+    EXPECT_EQ(std::pair(*steps.begin(), *steps.rbegin()), std::pair(10, 89));
+    EXPECT_EQ(std::pair(*waits.begin(), *waits.rbegin()), std::pair(100, 199));
 }
 
 TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
     // 5 is never produced by the game, but must not oscillate.
     for (auto [from, passes] : {std::pair{0, 1}, std::pair{-120, 60}, std::pair{358, 179}, std::pair{5, 3}}) {
+        SCOPED_TRACE(from);
         game.angle = from;
         host.calls.clear();
-        const auto t = host.now;
+        const auto start = host.now;
         game.turnBack();
         EXPECT_EQ(game.angle, 0);
-        EXPECT_EQ(host.count("drawBoard"), passes) << from;
-        EXPECT_EQ(host.now - t, 25u * static_cast<Tick>(passes));
+        EXPECT_EQ(host.count("drawBoard"), passes);
+        EXPECT_EQ(host.now - start, 25u * static_cast<Tick>(passes));
     }
 }
 
-}  // namespace
 }  // namespace gyrock::testing
