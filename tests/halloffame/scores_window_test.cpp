@@ -3,9 +3,11 @@
 // Entering a name through this window, with the file it saves, is played
 // through in the real window by tests/whole/hall_of_fame_in_real_window.sh.
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -60,4 +62,28 @@ TEST(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
         w.showTableView();
         EXPECT_EQ(host.resumes, resumes) << running << remain;
     }
+}
+
+// The name entry opens with the focus on OK; tabbing into the name kept from
+// last time selects none of it, so a key typed next cannot wipe it.
+TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
+    gyrock::HallOfFame table;
+    FakeHost host;
+    gyrock::ScoresWindow w(table, host);
+    QLineEdit* name = w.form().Text1;
+    name->setText("Kept");
+    QTimer::singleShot(0, &w, [&] {
+        w.activateWindow();
+        // Only the active window gets focus events: without them the check could not fail.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 5000));
+        EXPECT_EQ(QApplication::focusWidget(), w.form().Command1);
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+            QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QApplication::processEvents();  // as before the next key arrives
+            EXPECT_FALSE(name->hasSelectedText());
+        }
+        EXPECT_EQ(QApplication::focusWidget(), name) << "the tab order is OK, then the name";
+        w.hide();
+    });
+    w.showNameEntry();
 }
