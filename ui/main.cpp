@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QTextStream>
 #include <cstdio>
+#include <cstdlib>
 
 #include "ui/data_folder.h"
 #include "ui/command_line.h"
@@ -58,8 +59,22 @@ int main(int argc, char* argv[]) {
 
     // Closing the window ends the program at once, whatever was running.
     // exit() ends every nested loop too, and asks no window's consent.
-    QObject::connect(&window, &gyrock::ui::MainWindow::unloaded, &app, [] { QCoreApplication::exit(0); },
-                     Qt::DirectConnection);
+    // Under Wayland, Qt 6.4 can abort while it dispatches events that were
+    // queued for a surface already destroyed (its event thread races the
+    // main one); everything of the player's is saved by now, so the program
+    // ends here instead of tearing the connection down.
+    const bool wayland = QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+    QObject::connect(
+        &window, &gyrock::ui::MainWindow::unloaded, &app,
+        [wayland, &instance] {
+            if (wayland) {
+                instance.release();
+                std::fflush(nullptr);
+                std::_Exit(0);
+            }
+            QCoreApplication::exit(0);
+        },
+        Qt::DirectConnection);
     window.showCentred();
     return QApplication::exec();
 }

@@ -44,6 +44,11 @@ SingleInstance::SingleInstance(const std::filesystem::path& dataFolder)
 
 SingleInstance::~SingleInstance() = default;
 
+void SingleInstance::release() {
+    server_.reset();
+    lock_.reset();
+}
+
 bool SingleInstance::bringFirstToFront(int timeoutMs) {
     // The running copy may still be starting: try again until the deadline.
     const QDeadlineTimer deadline(timeoutMs);

@@ -34,6 +34,10 @@ public:
     // The first copy: runs `show` whenever a later one asks.
     void whenAsked(QObject* context, std::function<void()> show);
 
+    // Gives the folder up now (lock file and socket gone), for an end that
+    // skips the destructors.
+    void release();
+
 private:
     QString serverName_;
     std::unique_ptr<QLockFile> lock_;
