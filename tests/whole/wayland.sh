@@ -39,6 +39,7 @@ kill -TERM "$pid"
 wait_exit "$pid" 10
 pid=""
 [[ $EXIT_STATUS == 0 ]] || fail "exit status $EXIT_STATUS after SIGTERM"
+[[ -f $work/data/prefs.txt && ! -e $work/data/.gyrock.lock ]] || fail "options not saved, or the folder left locked"
 said=$(grep -v '^\[' "$work/err" "$work/out" || true)
 [[ -z $said ]] || fail "the program said: $said"
 echo "1 passed, 0 failed"
