@@ -50,7 +50,7 @@ stop_program() {
   pid=""
 }
 
-start_game() {
+open_program() {
   rm -rf "$work/data"; mkdir -p "$work/data"
   printf '0\r\n0\r\n0\r\n1\r\n' >"$work/data/prefs.txt"   # music, antialias, monochrome clear
   "$gyrock" --data-dir "$work/data" >>"$work/log" 2>&1 & pid=$!
@@ -58,15 +58,13 @@ start_game() {
   window_geometry "$wid"
   sleep 1
 }
-new_game() { click_at 236 272; sleep 1; }
+# Started and given a second to settle before anything is measured.
+new_game() { start_game "$wid" || { echo "NEW GAME did not start a game" >&2; exit 1; }; sleep 1; }
 choose_stakko() {
   click_at 262 222
-  local box
   # Without the box the click missed, and the upright figures would be the turning mode's.
-  box=$(wait_window '^gyrock$' 10) || { echo "choosing the upright mode showed no box" >&2; exit 1; }
-  xdotool windowfocus --sync "$box" key Return
-  xdotool windowfocus --sync "$wid"
-  sleep 0.5
+  answer_message '^gyrock$' Return || { echo "choosing the upright mode showed no box" >&2; exit 1; }
+  focus_window "$wid"
 }
 
 case_bare() {
@@ -85,25 +83,25 @@ case_bare_arrow() {
   xdotool keyup Left
   stop_program
 }
-case_idle() { start_game; measure; stop_program; }
+case_idle() { open_program; measure; stop_program; }
 case_turning() {
-  start_game; new_game; measure
+  open_program; new_game; measure
   rss_mb >"$work/rss"
   stop_program
 }
 case_upright() {
-  start_game; choose_stakko; new_game
+  open_program; choose_stakko; new_game
   [[ -n "${SHOT:-}" ]] && import -window root "$SHOT"
   measure; stop_program
 }
 case_arrow() {
-  start_game; new_game
+  open_program; new_game
   xdotool keydown Left
   measure
   xdotool keyup Left
   stop_program
 }
-case_paused() { start_game; new_game; xdotool key p; sleep 0.5; measure; stop_program; }
+case_paused() { open_program; new_game; xdotool key p; sleep 0.5; measure; stop_program; }
 
 cases=(bare turning upright bare_arrow arrow paused idle)
 # CASES="bare upright" measures only those (the bare window's always comes first).

@@ -15,8 +15,7 @@ start_xvfb
 
 GYROCK_WAKE_LOG=$work/wake.txt "$program" --data-dir "$work" >/dev/null 2>&1 & pid=$!
 wid=$(wait_window GYROCK)
-window_geometry "$wid"
-click_at 236 272                      # NEW GAME
+start_game "$wid" || { echo "NEW GAME did not start a game" >&2; exit 1; }
 sleep 1
 
 ticks=$(getconf CLK_TCK)

@@ -29,7 +29,8 @@ namespace gyrock::bitmapfx {
 namespace {
 
 constexpr int kShift = 16;
-constexpr double kOne = 1 << kShift;
+constexpr std::int64_t kUnit = std::int64_t{1} << kShift;
+constexpr double kOne = kUnit;
 
 // Blends b into a by t/256 in each 8-bit channel, two channels a multiply.
 inline std::uint32_t lerp(std::uint32_t a, std::uint32_t b, std::uint32_t t) {
@@ -442,7 +443,6 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
 
     // Upright at the picture's own scale, with the smooth samples on pixel
     // centres, every destination pixel is one picture pixel as it stands.
-    constexpr std::int64_t kUnit = std::int64_t{1} << kShift;
     const bool oneForOne = m.dudx == kUnit && m.dvdx == 0 && m.dudy == 0 && m.dvdy == kUnit &&
                            (!turn.smooth || ((m.u0 | m.v0) & 0xff00) == 0);
     // Narrow strips, top to bottom: a turned row crosses the picture on a

@@ -18,7 +18,7 @@ start_xvfb
 pid=$!
 wid=$(wait_window "GYROCK v1.00 by Kzoltner") || { cat "$work/log"; exit 1; }
 window_geometry "$wid"
-click_at 236 272                      # NEW GAME in Gyrock mode
+start_game "$wid" || { cat "$work/log"; exit 1; }   # NEW GAME in Gyrock mode
 
 # The game samples the arrows' state at its 70 ms move tick, so each press
 # is held a little longer than that to count once.
