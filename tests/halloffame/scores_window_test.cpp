@@ -75,7 +75,7 @@ TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
     QTimer::singleShot(0, &w, [&] {
         w.activateWindow();
         // Only the active window gets focus events: without them the check could not fail.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 5000));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
         EXPECT_EQ(QApplication::focusWidget(), w.form().Command1);
         for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
             QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
