@@ -41,4 +41,17 @@ void copyArea(QImage& dest, const QImage& source, QRect from, QPoint to) {
     }
 }
 
+long long differingPixels(const QImage& a, const QImage& b, QRect area) {
+    area = area.intersected(a.rect()).intersected(b.rect());
+    long long n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        // Most rows are alike: a quick look first.
+        if (std::memcmp(p + area.left(), q + area.left(), std::size_t(area.width()) * 4) == 0) continue;
+        for (int x = area.left(); x <= area.right(); ++x) n += ((p[x] ^ q[x]) & 0xffffffu) != 0;
+    }
+    return n;
+}
+
 }  // namespace gyrock::render

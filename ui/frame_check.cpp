@@ -4,7 +4,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "render/board_renderer.h"
 #include "render/tile_copy.h"
@@ -59,12 +58,7 @@ long long FrameCheck::compare(const QImage& fullRedraw, const QRegion& covered) 
         differing = static_cast<long long>(fullRedraw.width()) * fullRedraw.height();
     } else {
         for (const QRect& r : everPainted_.subtracted(covered)) {
-            const QRect device = deviceRect(r, shown_.devicePixelRatio()).intersected(shown_.rect());
-            for (int y = device.top(); y <= device.bottom(); ++y) {
-                const auto* a = reinterpret_cast<const QRgb*>(shown_.constScanLine(y));
-                const auto* b = reinterpret_cast<const QRgb*>(fullRedraw.constScanLine(y));
-                for (int x = device.left(); x <= device.right(); ++x) differing += ((a[x] ^ b[x]) & 0xffffff) != 0;
-            }
+            differing += render::differingPixels(shown_, fullRedraw, deviceRect(r, shown_.devicePixelRatio()));
         }
     }
     if (differing > 0) {

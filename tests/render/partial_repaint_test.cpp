@@ -37,14 +37,7 @@ struct Screen {
 
 long long differing(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return static_cast<long long>(b.width()) * b.height();
-    long long n = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        if (std::equal(p, p + a.width(), q)) continue;  // most rows are alike: a quick look first
-        for (int x = 0; x < a.width(); ++x) n += ((p[x] ^ q[x]) & 0xffffff) != 0;
-    }
-    return n;
+    return differingPixels(a, b, a.rect());
 }
 
 // The window as far as the board goes, on a clock that jumps to the next
