@@ -26,6 +26,7 @@ struct Board {
 
     std::int8_t& operator()(int column, int row) { return cells.at(column).at(row); }
     std::int8_t operator()(int column, int row) const { return cells.at(column).at(row); }
+    bool operator==(const Board&) const = default;
 };
 
 // A square piece matrix of side 2, 3 or 4, addressed (column, row).

@@ -5,7 +5,7 @@
 // that play it. The window owns exactly one Game; tests make fresh ones.
 
 #include <cstdint>
-#include <string>
+#include <optional>
 
 #include "board.h"
 #include "host.h"
@@ -17,13 +17,6 @@ using Flag = std::int16_t;  // 0 false, -1 true
 inline constexpr Flag kFalse = 0;
 inline constexpr Flag kTrue = -1;
 
-inline constexpr const char* kWinTextTurning =
-    "Congratulations! You have managed to defeat a very difficult game! For this achievement, "
-    "you get a +1000 bonus to your score!";
-inline constexpr const char* kWinTextUpright =
-    "Congratulations! You have managed to defeat the Stakko version! Now play the Gyrock "
-    "version for a real challenge!";
-
 // The typed characters that pause and resume a game.
 inline bool isPauseKey(int keyascii) { return keyascii == 'P' || keyascii == 'p'; }
 
@@ -33,22 +26,36 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // NEW GAME: resets the state, then runs the loop until it stops.
+    // NEW GAME: resets the state and starts play; returns at once.
     void newGame();
-    // The loop; returns once paused, gameover or gamewon is set (or the window closes).
-    void gameLoop();
+    // Enters play, as every resume does: the three ticks start afresh, so
+    // nothing moves or falls at once.
+    void play();
+    // Does what is due now: a pass of play, a step of the clearing effect or
+    // of the turn back. The host calls it when untilDue() has run out.
+    void step();
+    // Milliseconds until step() next has something to do, counting only ticks
+    // that can change something; nothing while the game is stopped. Ticks
+    // that would find nothing to do keep their places, so a key pressed later
+    // is sampled on the same ticks as if every one had run.
+    std::optional<Tick> untilDue();
+    // An arrow was pressed or released (the host tells at once).
+    void keysChanged();
     // The pause key: the typed character, forwarded by the window.
     void keyPress(int keyascii);
-    // Waits ms milliseconds, yielding; 0 or less returns at once.
-    void delay(std::int32_t ms);
 
     void firstPiece();
     void nextPiece();
     void rotatePiece();
+    // Scans for full rows and starts their clearing effect; the rest of the
+    // clearing follows once the effect's steps have run.
     void clearLines();
     void turnBoard();
-    // The turn back upright after a lost game: 2 degrees a pass, at least one pass.
+    // Starts the turn back upright after a lost game: 2 degrees a step, 25 ms
+    // apart, at least one step; the host hears turnedBack() at the end.
     void turnBack();
+    // True while a game is being played or its effects run.
+    bool running() const { return phase_ != Phase::Idle; }
 
     // The state. Widths follow the data they hold; all zero before the first game.
     Board board;
@@ -77,15 +84,48 @@ public:
     Random random;
 
 private:
-    bool stopped();
+    enum class Phase { Idle, Play, Clearing, TurningBack };
+
+    bool stopped() const;
+    void pass();
     void moveTick();
     void fallTick();  // returns with gameover set when the piece is blocked too high
     void lockPiece();
+    void handOver();
     void renderTick();
-    Tick nextDue();
+    void draw();
+    void markNextCell();
+    void finishClearLines();
+    void turnBackStep();
+    void skipIdleTicks(Tick now);
+    bool boardResting() const;
+    bool pictureChanged() const;
+    bool moveKeysHeld() const { return keyleft || keyright || keyup; }
     void writeCounters();
     void writeScore();
     void winGame();
+
+    Phase phase_ = Phase::Idle;
+    // The phase a clearing effect returns to: play, or none when it was
+    // started on its own.
+    Phase afterClearing_ = Phase::Idle;
+    int fullrows_[kWellBottom - kWellTop + 1]{};
+    int fullrowCount_ = 0;
+    int effectStep_ = 0;
+    Tick waitStart_{};
+    Tick waitMs_{};
+    // Whether an arrow that moves or turns was known held since the last move
+    // tick: while none was, the skipped move ticks were idle.
+    bool moveKeysKnownHeld_ = false;
+    // What the last drawn frame showed; an unchanged frame needs no render tick.
+    struct Drawn {
+        Board board;
+        PieceMatrix piece;
+        std::int16_t x{}, y{};
+        std::int32_t angle{};
+        bool operator==(const Drawn&) const = default;
+    };
+    std::optional<Drawn> drawn_;
 
     GameHost& host_;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/game.h"
-#include "engine/pieces.h"
 
 namespace gyrock {
 namespace {
@@ -13,38 +12,156 @@ constexpr Tick kRenderTick = 25;
 constexpr std::int32_t kFastFall = 25;
 constexpr int kLockRowLimit = 6;
 
-}  // namespace
-
-bool Game::stopped() {
-    return paused != 0 || gameover != 0 || gamewon != 0 || host_.closing();
+// Time left until a tick spaced `spacing` after `since` is due; 0 when overdue.
+Tick left(Tick now, Tick since, Tick spacing) {
+    const Tick elapsed = now - since;
+    return elapsed >= spacing ? Tick{0} : spacing - elapsed;
 }
 
-void Game::gameLoop() {
+// Moves `since` on by whole spacings to the last tick strictly before now:
+// the ticks in between had nothing to do, and the one at `now` is still to run.
+Tick lastIdleTick(Tick now, Tick since, Tick spacing) {
+    const Tick elapsed = now - since;
+    return elapsed == 0 ? since : since + (elapsed - 1) / spacing * spacing;
+}
+
+}  // namespace
+
+bool Game::stopped() const { return paused != 0 || gameover != 0 || gamewon != 0; }
+
+void Game::play() {
     // All three ticks start afresh on entry: nothing moves on the first pass.
     lastfall = host_.tickCount();
     lastmove = host_.tickCount();
     lastdraw = host_.tickCount();
+    moveKeysKnownHeld_ = host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) || host_.keyHeld(Arrow::Up);
+    // An option may have changed while the game was stopped: draw afresh.
+    drawn_.reset();
+    if (phase_ == Phase::Idle) phase_ = Phase::Play;
+    if (phase_ == Phase::Clearing) afterClearing_ = Phase::Play;
+}
 
-    while (!stopped()) {
-        keyleft = host_.keyHeld(Arrow::Left);
-        keyright = host_.keyHeld(Arrow::Right);
-        keyup = host_.keyHeld(Arrow::Up);
-        keydown = host_.keyHeld(Arrow::Down);
-
-        if (host_.tickCount() - lastmove >= kMoveTick) moveTick();
-
-        falldelay = static_cast<std::int16_t>(700 - 20 * level);
-        if (keydown) falldelay = kFastFall;
-
-        if (host_.tickCount() - lastfall >= static_cast<Tick>(falldelay)) {
-            fallTick();
-            if (gameover != 0) return;  // no redraw, no yield
-        }
-
-        if (host_.tickCount() - lastdraw >= kRenderTick) renderTick();
-
-        host_.yield(nextDue());
+void Game::step() {
+    const Tick now = host_.tickCount();
+    switch (phase_) {
+        case Phase::Idle: return;
+        case Phase::Play: pass(); return;
+        case Phase::Clearing:
+            if (now - waitStart_ < waitMs_) return;
+            if (++effectStep_ < fullrowCount_ * (kWellRight - kWellLeft + 1)) {
+                markNextCell();
+                return;
+            }
+            phase_ = afterClearing_;
+            finishClearLines();
+            if (phase_ != Phase::Play) return;
+            // The rest of the pass the lock interrupted.
+            handOver();
+            if (host_.tickCount() - lastdraw >= kRenderTick) renderTick();
+            return;
+        case Phase::TurningBack:
+            if (now - waitStart_ < waitMs_) return;
+            if (angle == 0) {
+                phase_ = Phase::Idle;
+                host_.turnedBack();
+                return;
+            }
+            turnBackStep();
+            return;
     }
+}
+
+void Game::pass() {
+    if (stopped()) {
+        phase_ = Phase::Idle;
+        return;
+    }
+    skipIdleTicks(host_.tickCount());
+
+    keyleft = host_.keyHeld(Arrow::Left);
+    keyright = host_.keyHeld(Arrow::Right);
+    keyup = host_.keyHeld(Arrow::Up);
+    keydown = host_.keyHeld(Arrow::Down);
+    moveKeysKnownHeld_ = moveKeysHeld();
+
+    if (host_.tickCount() - lastmove >= kMoveTick) moveTick();
+
+    falldelay = static_cast<std::int16_t>(700 - 20 * level);
+    if (keydown) falldelay = kFastFall;
+
+    if (host_.tickCount() - lastfall >= static_cast<Tick>(falldelay)) {
+        fallTick();
+        if (gameover != 0 || phase_ != Phase::Play) return;  // over, or a clearing effect runs first
+    }
+
+    if (host_.tickCount() - lastdraw >= kRenderTick) renderTick();
+}
+
+void Game::skipIdleTicks(Tick now) {
+    // Move ticks with no arrow held did nothing.
+    if (!moveKeysKnownHeld_) lastmove = lastIdleTick(now, lastmove, kMoveTick);
+    // Render ticks that found the picture unchanged and the board at rest
+    // only counted down to the next turn; the one that ends the count is no
+    // idle tick.
+    if (pictureChanged()) return;
+    const bool turning = host_.boardTurning();
+    if (turning && !boardResting()) return;
+    const Tick skipTo = lastIdleTick(now, lastdraw, kRenderTick);
+    Tick skipped = (skipTo - lastdraw) / kRenderTick;
+    if (turning) {
+        if (turncount >= 1) skipped = std::min<Tick>(skipped, static_cast<Tick>(turncount - 1));
+        turncount = turncount - static_cast<std::int32_t>(skipped);
+    }
+    lastdraw = lastdraw + skipped * kRenderTick;
+}
+
+void Game::keysChanged() {
+    if (phase_ != Phase::Play) return;
+    // Ticks before a press with no arrow held were idle; the tick at this
+    // very moment already sees the new state.
+    if (!moveKeysKnownHeld_) lastmove = lastIdleTick(host_.tickCount(), lastmove, kMoveTick);
+    moveKeysKnownHeld_ = moveKeysKnownHeld_ || host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) ||
+                         host_.keyHeld(Arrow::Up);
+}
+
+bool Game::boardResting() const {
+    // The two approach tests leave the angle where it is: at the target, or
+    // one below an odd one.
+    return angle == targetangle || angle + 1 == targetangle;
+}
+
+bool Game::pictureChanged() const {
+    return !drawn_ || !(*drawn_ == Drawn{board, piece, piecex, piecey, angle});
+}
+
+std::optional<Tick> Game::untilDue() {
+    const Tick now = host_.tickCount();
+    switch (phase_) {
+        case Phase::Idle: return std::nullopt;
+        case Phase::Clearing:
+        case Phase::TurningBack: return left(now, waitStart_, waitMs_);
+        case Phase::Play: break;
+    }
+    if (stopped()) return Tick{0};  // the next pass finds it stopped and goes idle
+
+    const bool down = host_.keyHeld(Arrow::Down);
+    const auto fallSpacing = static_cast<Tick>(std::max<std::int32_t>(down ? kFastFall : 700 - 20 * level, 0));
+    Tick due = left(now, lastfall, fallSpacing);
+
+    if (host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) || host_.keyHeld(Arrow::Up)) {
+        // Ticks skipped while nothing was held keep their places.
+        const Tick since = moveKeysKnownHeld_ ? lastmove : lastIdleTick(now, lastmove, kMoveTick);
+        due = std::min(due, left(now, since, kMoveTick));
+    }
+
+    const bool turning = host_.boardTurning();
+    if (pictureChanged() || (turning && !boardResting())) {
+        due = std::min(due, left(now, lastdraw, kRenderTick));
+    } else if (turning && turncount >= 1) {
+        // At rest, the board waits for the tick that ends its countdown.
+        due = std::min(due, left(now, lastdraw, kRenderTick * static_cast<Tick>(turncount)));
+    }
+    return due;
 }
 
 void Game::moveTick() {
@@ -63,13 +180,13 @@ void Game::fallTick() {
     if (piecey < kLockRowLimit) {
         // Blocked in the top rows: the piece is discarded, not written.
         gameover = kTrue;
+        phase_ = Phase::Idle;
         host_.finishGame();
         return;
     }
     lockPiece();
     clearLines();
-    piece = nextpiece;
-    nextPiece();
+    if (phase_ == Phase::Play) handOver();
 }
 
 void Game::lockPiece() {
@@ -80,31 +197,20 @@ void Game::lockPiece() {
     }
 }
 
+void Game::handOver() {
+    piece = nextpiece;
+    nextPiece();
+}
+
 void Game::renderTick() {
     lastdraw = host_.tickCount();
     if (host_.boardTurning()) turnBoard();
+    draw();
+}
+
+void Game::draw() {
     host_.drawBoard();
-}
-
-Tick Game::nextDue() {
-    // How long the host may sleep before one of the three ticks falls due.
-    const Tick now = host_.tickCount();
-    auto left = [now](Tick since, Tick spacing) {
-        const Tick elapsed = now - since;
-        return elapsed >= spacing ? Tick{0} : spacing - elapsed;
-    };
-    const Tick fall = static_cast<Tick>(std::max<std::int32_t>(falldelay, 0));
-    return std::min({left(lastmove, kMoveTick), left(lastfall, fall), left(lastdraw, kRenderTick)});
-}
-
-void Game::delay(std::int32_t ms) {
-    const Tick wait = static_cast<Tick>(std::max<std::int32_t>(ms, 0));
-    const Tick start = host_.tickCount();
-    Tick elapsed = host_.tickCount() - start;
-    while (elapsed < wait && !host_.closing()) {
-        host_.yield(wait - elapsed);
-        elapsed = host_.tickCount() - start;
-    }
+    drawn_ = Drawn{board, piece, piecex, piecey, angle};
 }
 
 void Game::keyPress(int keyascii) {
@@ -116,7 +222,7 @@ void Game::keyPress(int keyascii) {
     } else if (paused == kTrue) {
         paused = kFalse;
         host_.setPausedShown(false);
-        gameLoop();
+        play();
     }
 }
 

@@ -4,9 +4,9 @@
 // The engine's one window to the outside world. Everything that is not a
 // rule of play (time, keys, options, the picture, sound, the end-of-game
 // sequence) goes through here, so a fake can run whole games in tests.
+// Nothing here waits: the host calls Game::step() when Game::untilDue() says.
 
 #include <cstdint>
-#include <string>
 
 namespace gyrock {
 
@@ -14,6 +14,8 @@ using Tick = std::uint32_t;  // milliseconds; differences wrap harmlessly
 
 enum class Arrow { Left, Right, Up, Down };
 enum class Counter { Level, Score, Lines };
+// Which congratulation a won game earns: the turning board's comes with a bonus.
+enum class Victory { Turning, Upright };
 
 class GameHost {
 public:
@@ -21,13 +23,8 @@ public:
 
     // Clock and keys.
     virtual Tick tickCount() = 0;
-    // True while the key is held, as far as the events processed so far tell.
+    // True while the key is held, as far as the events handled so far tell.
     virtual bool keyHeld(Arrow key) = 0;
-    // Runs every pending window event; may wait up to hintMs for the next one
-    // when nothing is pending (0: do not wait at all).
-    virtual void yield(Tick hintMs) = 0;
-    // Set once the window is closing: every loop and wait returns at its next test.
-    virtual bool closing() = 0;
 
     // Options, read from the controls on every use.
     virtual bool boardTurning() = 0;  // "Gyrock" mode selected
@@ -39,7 +36,7 @@ public:
     virtual void setGameOverShown(bool shown) = 0;
     virtual void setGameModeFrameShown(bool shown) = 0;
     virtual void setPausedShown(bool shown) = 0;
-    virtual void setCounterText(Counter which, const std::string& text) = 0;
+    virtual void setCounter(Counter which, std::int32_t value) = 0;
 
     // Music: a handle of 0 is a failed open; freeing or playing it is harmless.
     virtual std::int32_t openMusic() = 0;
@@ -54,9 +51,13 @@ public:
     virtual void markClearedCell(int column, int row) = 0;
     virtual void clearWindowDrawing() = 0;
 
-    // End of a game. showEndGame returns once the congratulation window has closed.
-    virtual void showEndGame(const std::string& text) = 0;
+    // End of a game. Both return at once; the window goes on from there.
+    virtual void showEndGame(Victory victory) = 0;
+    // A piece came to rest too high: the window's end of a lost game begins
+    // (it starts the turn back with Game::turnBack()).
     virtual void finishGame() = 0;
+    // The turn back has brought the board upright.
+    virtual void turnedBack() = 0;
 };
 
 }  // namespace gyrock

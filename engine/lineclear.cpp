@@ -5,7 +5,7 @@
 namespace gyrock {
 namespace {
 
-constexpr std::int32_t kEffectStepMs = 15;
+constexpr Tick kEffectStepMs = 15;
 constexpr int kLinesPerLevel = 15;
 constexpr int kWinningLevel = 30;
 constexpr std::int32_t kWinBonus = 1000;
@@ -14,27 +14,40 @@ constexpr std::int32_t kWinBonus = 1000;
 
 void Game::clearLines() {
     // A lock spans at most four rows, but the scan does not rely on it.
-    int fullrows[kWellBottom - kWellTop + 1];
-    int n = 0;
+    fullrowCount_ = 0;
     for (int y = kWellTop; y <= kWellBottom; ++y) {
         int filled = 0;
         for (int x = kWellLeft; x <= kWellRight; ++x) filled += board(x, y) != kEmpty;
-        if (filled == kWellRight - kWellLeft + 1) fullrows[n++] = y;
+        if (filled == kWellRight - kWellLeft + 1) fullrows_[fullrowCount_++] = y;
     }
 
-    host_.drawBoard();
+    draw();
 
-    for (int k = 0; k < n; ++k) {
-        for (int x = kWellLeft; x <= kWellRight; ++x) {
-            host_.markClearedCell(x, fullrows[k]);
-            delay(kEffectStepMs);
-        }
+    if (fullrowCount_ == 0) {
+        finishClearLines();
+        return;
     }
+    // The effect runs in steps; the board and the rows found stay as they
+    // are until it ends.
+    afterClearing_ = phase_;
+    phase_ = Phase::Clearing;
+    effectStep_ = 0;
+    markNextCell();
+}
 
+void Game::markNextCell() {
+    constexpr int kWidth = kWellRight - kWellLeft + 1;
+    host_.markClearedCell(kWellLeft + effectStep_ % kWidth, fullrows_[effectStep_ / kWidth]);
+    waitStart_ = host_.tickCount();
+    waitMs_ = kEffectStepMs;
+}
+
+void Game::finishClearLines() {
+    const int n = fullrowCount_;
     // Topmost first, so the lower entries still name the right rows.
     for (int k = 0; k < n; ++k) {
         for (int x = kWellLeft; x <= kWellRight; ++x) {
-            for (int y = fullrows[k] - 1; y >= kWellTop; --y) board(x, y + 1) = board(x, y);
+            for (int y = fullrows_[k] - 1; y >= kWellTop; --y) board(x, y + 1) = board(x, y);
         }
     }
 
@@ -48,16 +61,16 @@ void Game::clearLines() {
 
 void Game::winGame() {
     gamewon = kTrue;
-    const char* text = kWinTextUpright;
+    Victory victory = Victory::Upright;
     if (host_.boardTurning()) {
         score = score + kWinBonus;
-        text = kWinTextTurning;
+        victory = Victory::Turning;
     }
     writeScore();
     host_.setRestartEnabled(false);
     host_.setGameModeFrameShown(true);
     host_.clearWindowDrawing();
-    host_.showEndGame(text);
+    host_.showEndGame(victory);
 }
 
 }  // namespace gyrock

@@ -41,15 +41,17 @@ void Game::newGame() {
 
     firstPiece();
     nextPiece();
-    gameLoop();
+    // Whatever the last game was still doing (a clearing effect) ends here.
+    phase_ = Phase::Idle;
+    play();
 }
 
 void Game::writeCounters() {
-    host_.setCounterText(Counter::Level, "Level : " + std::to_string(level));
+    host_.setCounter(Counter::Level, level);
     writeScore();
-    host_.setCounterText(Counter::Lines, "Lines : " + std::to_string(lines));
+    host_.setCounter(Counter::Lines, lines);
 }
 
-void Game::writeScore() { host_.setCounterText(Counter::Score, "Score : " + std::to_string(score)); }
+void Game::writeScore() { host_.setCounter(Counter::Score, score); }
 
 }  // namespace gyrock

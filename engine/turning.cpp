@@ -8,7 +8,7 @@ namespace gyrock {
 namespace {
 
 constexpr std::int32_t kStep = 2;
-constexpr std::int32_t kTurnBackWaitMs = 25;
+constexpr Tick kTurnBackWaitMs = 25;
 
 }  // namespace
 
@@ -40,15 +40,17 @@ void Game::turnBoard() {
 }
 
 void Game::turnBack() {
-    do {
-        // Never more than the distance left, so an odd angle cannot oscillate.
-        if (angle > 0) angle = angle - std::min(kStep, angle);
-        if (angle < 0) angle = angle + std::min(kStep, -angle);
-        host_.drawBoard();
-        delay(kTurnBackWaitMs);
-        host_.yield(0);
-        if (host_.closing()) return;
-    } while (angle != 0);
+    phase_ = Phase::TurningBack;
+    turnBackStep();
+}
+
+void Game::turnBackStep() {
+    // Never more than the distance left, so an odd angle cannot oscillate.
+    if (angle > 0) angle = angle - std::min(kStep, angle);
+    if (angle < 0) angle = angle + std::min(kStep, -angle);
+    draw();
+    waitStart_ = host_.tickCount();
+    waitMs_ = kTurnBackWaitMs;
 }
 
 }  // namespace gyrock

@@ -34,13 +34,12 @@ ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
       host_(host) {
     ui_->setupUi(this);
     setFixedSize(size());
-    setModal(true);
     applyFonts();
     ui_->Text1->setMaxLength(maxNameLength);
     // Tabbing into the name keeps it as it is, ready to be edited, instead
     // of selecting it for the next key to replace.
     ui_->Text1->installEventFilter(this);
-    connect(ui_->Command1, &QPushButton::clicked, this, &ScoresWindow::Command1_Click);
+    connect(ui_->Command1, &QPushButton::clicked, this, &ScoresWindow::confirm);
 }
 
 ScoresWindow::~ScoresWindow() = default;
@@ -76,19 +75,19 @@ void ScoresWindow::refreshLabels() {
 void ScoresWindow::showTableView() {
     refreshLabels();
     ui_->Frame1->hide();
-    execModal();
+    showInFront();
 }
 
 void ScoresWindow::showNameEntry() {
     ui_->Frame1->show();
-    execModal();
+    showInFront();
 }
 
 void ScoresWindow::checkHallOfFame() {
     if (qualifies(table_, host_.currentScore())) showNameEntry();
 }
 
-void ScoresWindow::Command1_Click() {
+void ScoresWindow::confirm() {
     host_.setGameModeFrameEnabled(true);
     if (!ui_->Frame1->isHidden()) {
         enterName(table_, host_.currentScore(), ui_->Text1->text().toStdString());
@@ -97,7 +96,7 @@ void ScoresWindow::Command1_Click() {
         ui_->Frame1->hide();
         return;
     }
-    hide();  // ends the modal display
+    hide();
     if (!host_.newGameButtonVisible() && !host_.remainPaused()) host_.resumeGame();
 }
 
@@ -109,10 +108,12 @@ void ScoresWindow::centreOnScreen() {
     move(frame.topLeft());
 }
 
-void ScoresWindow::execModal() {
+void ScoresWindow::showInFront() {
     centreOnScreen();
     ui_->Command1->setFocus();
-    exec();
+    show();
+    raise();
+    activateWindow();
 }
 
 bool ScoresWindow::eventFilter(QObject* watched, QEvent* event) {

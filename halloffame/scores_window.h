@@ -3,7 +3,8 @@
 #pragma once
 // The hall-of-fame pop-up `scores`: the table of the ten best, and over it
 // the name entry. Which of the two shows is recorded only by whether Frame1
-// is visible. Made once and afterwards only hidden and shown, always modal.
+// is visible. Made once and afterwards only hidden and shown; the main
+// window takes no input while it is up.
 
 #include <memory>
 
@@ -29,15 +30,15 @@ public:
 
     // Row r from the top shows rank r + 1 with entry 9 - r.
     void refreshLabels();
-    // The part of HIGH SCORES after the game is paused: the table, modally.
+    // The part of HIGH SCORES after the game is paused: the table.
     void showTableView();
-    // The name entry, modally; the text box keeps its last text.
+    // The name entry; the text box keeps its last text.
     void showNameEntry();
     // After a game: the name entry when the score beats some entry.
     void checkHallOfFame();
 
     // "OK": enters the name, or closes the table and maybe resumes the game.
-    void Command1_Click();
+    void confirm();
 
     Ui::scores& form() { return *ui_; }
     QLabel* nameLabel(int row) const;
@@ -54,7 +55,7 @@ public slots:
 private:
     void applyFonts();
     void centreOnScreen();
-    void execModal();
+    void showInFront();
 
     std::unique_ptr<Ui::scores> ui_;
     HallOfFame& table_;

@@ -13,38 +13,53 @@ namespace gyrock::ui {
 
 bool MainWindow::gameInProgress() { return !host_.newGameButtonVisible(); }
 
-bool MainWindow::askYesNo(const QString& text) {
-    if (host_.closing()) return false;
-    QMessageBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Yes | QMessageBox::No, this);
-    const int answer = box.exec();
-    return answer == QMessageBox::Yes && !host_.closing();
+QMessageBox* MainWindow::openBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+    auto* box = new QMessageBox(icon, programName(), text, buttons, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Not modal in Qt's sense: the guard holds the window instead, so a
+    // close from the window system still reaches it.
+    box->setWindowModality(Qt::NonModal);
+    boxes_.watch(box);
+    box->show();
+    return box;
 }
 
-void MainWindow::tell(const QString& text) {
-    if (host_.closing()) return;
-    QMessageBox box(QMessageBox::NoIcon, programName(), text, QMessageBox::Ok, this);
-    box.exec();
+void MainWindow::askYesNo(const QString& text, std::function<void(bool)> answered) {
+    QMessageBox* box = openBox(QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No);
+    connect(box, &QMessageBox::finished, this, [box, answered = std::move(answered)] {
+        answered(box->standardButton(box->clickedButton()) == QMessageBox::Yes);
+    });
 }
 
-void MainWindow::Cmdstart_Click() {
-    if (host_.closing()) return;
+void MainWindow::tell(const QString& text, std::function<void()> then) {
+    QMessageBox* box = openBox(QMessageBox::NoIcon, text, QMessageBox::Ok);
+    if (then) connect(box, &QMessageBox::finished, this, std::move(then));
+}
+
+void MainWindow::startNewGame() {
     game_.newGame();
+    host_.schedule();
 }
 
-void MainWindow::cmdrestart_Click() {
-    if (!askYesNo(QStringLiteral("Are you sure you want to restart the game?"))) return;
-    const bool turning = askYesNo(QStringLiteral("You want your board rotated, right? It's Gyrock, after all."));
-    if (host_.closing()) return;
-    // Selecting Stakko here shows its message before the new game starts.
-    if (turning) {
-        ui_->opt_gyrock->setChecked(true);
-    } else {
-        ui_->opt_stakko->setChecked(true);
-    }
-    if (host_.closing()) return;
-    game_.paused = kFalse;
-    ui_->labelp->hide();
-    Cmdstart_Click();
+void MainWindow::askToRestart() {
+    askYesNo(QStringLiteral("Are you sure you want to restart the game?"), [this](bool sure) {
+        if (!sure) return;
+        askYesNo(QStringLiteral("You want your board rotated, right? It's Gyrock, after all."), [this](bool turning) {
+            auto restart = [this] {
+                game_.paused = kFalse;
+                ui_->labelp->hide();
+                startNewGame();
+            };
+            if (turning || ui_->opt_stakko->isChecked()) {
+                ui_->opt_gyrock->setChecked(turning);
+                restart();
+                return;
+            }
+            // Selecting Stakko shows its message; the new game starts once it is gone.
+            afterStakkoMessage_ = restart;
+            ui_->opt_stakko->setChecked(true);
+        });
+    });
 }
 
 void MainWindow::pauseForPanel() {
@@ -52,6 +67,7 @@ void MainWindow::pauseForPanel() {
     if (gameInProgress()) {
         ui_->labelp->show();
         game_.paused = kTrue;
+        host_.schedule();
     }
 }
 
@@ -69,27 +85,22 @@ void MainWindow::closePanel(QWidget* panel) {
 }
 
 void MainWindow::resumeGame() {
-    if (host_.closing()) return;
     game_.paused = kFalse;
     ui_->labelp->hide();
-    game_.gameLoop();
+    game_.play();
+    host_.schedule();
 }
 
 bool MainWindow::remainPaused() { return ticked(ui_->opt_remainp); }
 
 void MainWindow::setGameModeFrameEnabled(bool enabled) { ui_->frameng->setEnabled(enabled); }
 
-void MainWindow::Command1_Click() { openPanel(ui_->opts); }
-void MainWindow::Command3_Click() { openPanel(ui_->framehelp); }
-void MainWindow::Command4_Click() { closePanel(ui_->opts); }
-void MainWindow::Command6_Click() { closePanel(ui_->framehelp); }
+void MainWindow::openOptions() { openPanel(ui_->opts); }
+void MainWindow::openHelp() { openPanel(ui_->framehelp); }
+void MainWindow::closeOptions() { closePanel(ui_->opts); }
+void MainWindow::closeHelp() { closePanel(ui_->framehelp); }
 
-void MainWindow::Command2_Click() {
-    pauseForPanel();
-    showHighScores();
-}
-
-void MainWindow::Command5_Click() {
+void MainWindow::restoreDefaultOptions() {
     const Prefs defaults;
     setCheckValue(ui_->opt_mus, defaults.opt_mus);
     setCheckValue(ui_->opt_aa, defaults.opt_aa);
@@ -97,7 +108,7 @@ void MainWindow::Command5_Click() {
     setCheckValue(ui_->opt_remainp, defaults.opt_remainp);
 }
 
-void MainWindow::opt_mus_Click() {
+void MainWindow::musicOptionChanged() {
     if (ticked(ui_->opt_mus)) {
         game_.musicstream = host_.openMusic();
         host_.playMusicLooped(game_.musicstream);
@@ -106,11 +117,15 @@ void MainWindow::opt_mus_Click() {
     }
 }
 
-void MainWindow::opt_stakko_Click() { tell(QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit.")); }
+void MainWindow::stakkoChosen() {
+    tell(QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), [this] {
+        if (auto then = std::exchange(afterStakkoMessage_, {})) then();
+    });
+}
 
-void MainWindow::Form_KeyPress(int keyascii) {
-    if (host_.closing()) return;
+void MainWindow::characterTyped(int keyascii) {
     game_.keyPress(keyascii);
+    host_.schedule();
 }
 
 }  // namespace gyrock::ui

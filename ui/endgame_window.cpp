@@ -20,9 +20,11 @@ EndGameWindow::~EndGameWindow() = default;
 
 void EndGameWindow::setText(const QString& text) { ui_->Label1->setText(text); }
 
-void EndGameWindow::showModal() {
+void EndGameWindow::showCentred() {
     centreOnScreen(this);
-    exec();
+    show();
+    raise();
+    activateWindow();
 }
 
 }  // namespace gyrock::ui

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
-// endgame: the congratulation after a won game, borderless and modal.
+// endgame: the congratulation after a won game, borderless, in front of the
+// main window until its button is clicked.
 
 #include <QDialog>
 #include <memory>
@@ -20,8 +21,12 @@ public:
 
     Ui::endgame& form() { return *ui_; }
     void setText(const QString& text);
-    // Centred on the screen, then modal until hidden again.
-    void showModal();
+    // Centred on the screen; returns at once.
+    void showCentred();
+
+public slots:
+    // Only its button leads on: Escape would skip the hall of fame.
+    void reject() override {}
 
 signals:
     void anyTimeClicked();

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "halloffame/scores_window.h"
+#include "ui/endgame_window.h"
 #include "ui/check_value.h"
 #include "ui/main_window.h"
 #include "ui/title.h"
@@ -16,14 +17,20 @@ void MainWindow::saveHallOfFame() {
     if (!files_.saveHallOfFame()) warnNotSaved({QString::fromUtf8(scoresFileName)});
 }
 
-void MainWindow::warnNotSaved(const QStringList& files) {
+void MainWindow::warnNotSaved(const QStringList& files, std::function<void()> then) {
     const QString text = files_.notSavedText(files);
     // Also where a session's log keeps it: after a signal nobody may be
     // there to read a box, and the program ends regardless.
     std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
-    if (quietClose_) return;
-    QMessageBox box(QMessageBox::Warning, programName(), text, QMessageBox::Ok, this);
-    box.exec();
+    if (quietClose_) {
+        if (then) then();
+        return;
+    }
+    QMessageBox* box = openBox(QMessageBox::Warning, text, QMessageBox::Ok);
+    if (!then) return;
+    // A notice of the close itself: closing the boxes ends it, and the program with it.
+    box->setProperty("shutdown", true);
+    connect(box, &QMessageBox::finished, this, std::move(then));
 }
 
 void MainWindow::showPreferences(const Prefs& prefs) {
@@ -44,19 +51,37 @@ Prefs MainWindow::preferences() const {
     return prefs;
 }
 
-void MainWindow::checkHallOfFame() {
-    if (host_.closing()) return;
-    scoresWindow().checkHallOfFame();
-}
+void MainWindow::checkHallOfFame() { scoresWindow().checkHallOfFame(); }
 
 void MainWindow::showHighScores() {
-    if (host_.closing()) return;
+    pauseForPanel();
     scoresWindow().showTableView();
+}
+
+void MainWindow::showVictory(Victory victory) {
+    // Made on first use, afterwards only hidden and shown.
+    if (!endgame_) {
+        endgame_ = std::make_unique<EndGameWindow>(this);
+        boxes_.watch(endgame_.get());
+        connect(endgame_.get(), &EndGameWindow::anyTimeClicked, this, [this] {
+            endgame_->hide();
+            checkHallOfFame();
+        });
+    }
+    endgame_->setText(victory == Victory::Turning
+                          ? QStringLiteral("Congratulations! You have managed to defeat a very difficult game! For "
+                                           "this achievement, you get a +1000 bonus to your score!")
+                          : QStringLiteral("Congratulations! You have managed to defeat the Stakko version! Now play "
+                                           "the Gyrock version for a real challenge!"));
+    endgame_->showCentred();
 }
 
 ScoresWindow& MainWindow::scoresWindow() {
     // Made on first use, afterwards only hidden and shown.
-    if (!scores_) scores_ = std::make_unique<ScoresWindow>(files_.hallOfFame(), *this, this);
+    if (!scores_) {
+        scores_ = std::make_unique<ScoresWindow>(files_.hallOfFame(), *this, this);
+        boxes_.watch(scores_.get());
+    }
     return *scores_;
 }
 

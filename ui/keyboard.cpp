@@ -24,8 +24,8 @@ std::optional<Arrow> arrowOf(int key) {
 
 }  // namespace
 
-Keyboard::Keyboard(QWidget* window, std::function<void(int)> onCharacter)
-    : QObject(window), window_(window), onCharacter_(std::move(onCharacter)) {
+Keyboard::Keyboard(QWidget* window, std::function<void(int)> onCharacter, std::function<void()> onArrows)
+    : QObject(window), window_(window), onCharacter_(std::move(onCharacter)), onArrows_(std::move(onArrows)) {
     qApp->installEventFilter(this);
     // A key released while another application has the keyboard never
     // reaches us: forget everything rather than keep it held for ever.
@@ -35,6 +35,12 @@ Keyboard::Keyboard(QWidget* window, std::function<void(int)> onCharacter)
 }
 
 Keyboard::~Keyboard() { qApp->removeEventFilter(this); }
+
+void Keyboard::releaseAll() {
+    if (held_ == std::array<bool, 4>{}) return;
+    held_ = {};
+    onArrows_();
+}
 
 bool Keyboard::belongsToWindow(QObject* watched) const {
     if (!watched->isWidgetType()) return false;
@@ -60,7 +66,11 @@ bool Keyboard::handleKey(QKeyEvent* key, bool pressed) {
         // The same event reaches us once per widget it is offered to; setting
         // a state (never counting) makes that harmless. Auto-repeat changes
         // nothing: the key is simply still held.
-        if (!key->isAutoRepeat()) held_[static_cast<int>(*arrow)] = pressed;
+        bool& held = held_[static_cast<int>(*arrow)];
+        if (!key->isAutoRepeat() && held != pressed) {
+            held = pressed;
+            onArrows_();
+        }
         // Arrows steer the piece only: they must not move the focus or
         // switch the mode buttons.
         return true;

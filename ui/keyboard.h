@@ -19,13 +19,13 @@ class Keyboard : public QObject {
     Q_OBJECT
 public:
     // Watches every key event for widgets inside window; a typed pause key
-    // goes to onCharacter, once per press. Other characters reach the
-    // controls as usual.
-    Keyboard(QWidget* window, std::function<void(int)> onCharacter);
+    // goes to onCharacter, once per press, and every change of an arrow's
+    // state to onArrows. Other characters reach the controls as usual.
+    Keyboard(QWidget* window, std::function<void(int)> onCharacter, std::function<void()> onArrows);
     ~Keyboard() override;
 
     bool held(Arrow key) const { return held_[static_cast<int>(key)]; }
-    void releaseAll() { held_ = {}; }
+    void releaseAll();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +36,7 @@ private:
 
     QWidget* window_;
     std::function<void(int)> onCharacter_;
+    std::function<void()> onArrows_;
     std::array<bool, 4> held_{};
 };
 

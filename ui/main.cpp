@@ -40,6 +40,9 @@ int main(int argc, char* argv[]) {
     // Wayland compositors match the window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(GYROCK_APP_ID));
     QApplication::setWindowIcon(programIcon());
+    // The program ends when its window has closed and everything is saved,
+    // not before: a notice that a file could not be written outlives the window.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     const auto folder = options.dataFolder ? options.dataFolder : gyrock::chooseDataFolder(QString(), nullptr);
     // One copy per data folder; a later one shows the running one and ends.
@@ -55,10 +58,9 @@ int main(int argc, char* argv[]) {
     instance.whenAsked(&window, [&window] { window.bringToFront(); });
     // A session's end and Ctrl+C close the window like the player does.
     gyrock::ui::closeOnSignals(&window, [&window] { window.requestClose(true); });
-    if (!window.Form_Load()) return 1;  // reported; nothing read, never shown
+    if (!window.startUp()) return 1;  // reported; nothing read, never shown
 
     // Closing the window ends the program at once, whatever was running.
-    // exit() ends every nested loop too, and asks no window's consent.
     // Under Wayland, Qt 6.4 can abort while it dispatches events that were
     // queued for a surface already destroyed (its event thread races the
     // main one); everything of the player's is saved by now, so the program

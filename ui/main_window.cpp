@@ -12,10 +12,10 @@
 #include "audio/error_report.h"
 #include "halloffame/scores_window.h"
 #include "ui/check_value.h"
+#include "ui/endgame_window.h"
 #include "ui/fonts.h"
 #include "ui/frame_check.h"
 #include "ui/placement.h"
-#include "ui/shutdown.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
@@ -30,8 +30,10 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::form1>()),
       files_(std::move(dataFolder)),
-      host_(*this, *ui_, game_, [this](int keyascii) { Form_KeyPress(keyascii); }, [this] { checkHallOfFame(); }),
-      game_(host_) {
+      host_(*this, *ui_, game_, [this](int keyascii) { characterTyped(keyascii); },
+            GameEndings{[this](Victory victory) { showVictory(victory); }, [this] { checkHallOfFame(); }}),
+      game_(host_),
+      boxes_(this, [this](bool held) { host_.setHeld(held); }) {
     ui_->setupUi(this);
     applyFractionalPointSizes(this);
     setFixedSize(kClientWidth, kClientHeight);
@@ -44,22 +46,24 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::connectControls() {
-    connect(ui_->Cmdstart, &QPushButton::clicked, this, &MainWindow::Cmdstart_Click);
-    connect(ui_->cmdrestart, &QPushButton::clicked, this, &MainWindow::cmdrestart_Click);
-    connect(ui_->Command1, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(ui_->Command2, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-    connect(ui_->Command3, &QPushButton::clicked, this, &MainWindow::Command3_Click);
-    connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::Command4_Click);
-    connect(ui_->Command5, &QPushButton::clicked, this, &MainWindow::Command5_Click);
-    connect(ui_->Command6, &QPushButton::clicked, this, &MainWindow::Command6_Click);
+    // Cmdstart is NEW GAME, cmdrestart RESTART; Command1 to Command6 are
+    // OPTIONS, HIGH SCORES, HELP, the options' OK, Defaults and the help's OK.
+    connect(ui_->Cmdstart, &QPushButton::clicked, this, &MainWindow::startNewGame);
+    connect(ui_->cmdrestart, &QPushButton::clicked, this, &MainWindow::askToRestart);
+    connect(ui_->Command1, &QPushButton::clicked, this, &MainWindow::openOptions);
+    connect(ui_->Command2, &QPushButton::clicked, this, &MainWindow::showHighScores);
+    connect(ui_->Command3, &QPushButton::clicked, this, &MainWindow::openHelp);
+    connect(ui_->Command4, &QPushButton::clicked, this, &MainWindow::closeOptions);
+    connect(ui_->Command5, &QPushButton::clicked, this, &MainWindow::restoreDefaultOptions);
+    connect(ui_->Command6, &QPushButton::clicked, this, &MainWindow::closeHelp);
     // Every change of the value counts, whoever makes it: the player,
     // Defaults, or the preferences read at start-up.
     // A greyed box counts as clear, so greyed to ticked is a change too.
-    connect(ui_->opt_mus, &QCheckBox::stateChanged, this, &MainWindow::opt_mus_Click);
+    connect(ui_->opt_mus, &QCheckBox::stateChanged, this, &MainWindow::musicOptionChanged);
     const std::initializer_list<QCheckBox*> options = {ui_->opt_mus, ui_->opt_aa, ui_->opt_color, ui_->opt_remainp};
     for (QCheckBox* box : options) leaveGreyedOnClick(box);
     connect(ui_->opt_stakko, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) opt_stakko_Click();
+        if (selected) stakkoChosen();
     });
     // An option button that receives the focus becomes the selected one.
     ui_->opt_gyrock->installEventFilter(this);
@@ -72,7 +76,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // undo one made meanwhile.
     const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
                                                          : Qt::OtherFocusReason;
-    if (event->type() == QEvent::FocusIn && !host_.closing() && reason != Qt::ActiveWindowFocusReason &&
+    // While the window goes away the focus moves about; nobody chooses a mode then.
+    if (event->type() == QEvent::FocusIn && !shuttingDown_ && reason != Qt::ActiveWindowFocusReason &&
         reason != Qt::PopupFocusReason) {
         if (watched == ui_->opt_gyrock) ui_->opt_gyrock->setChecked(true);
         if (watched == ui_->opt_stakko) ui_->opt_stakko->setChecked(true);
@@ -80,7 +85,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool MainWindow::Form_Load() {
+bool MainWindow::startUp() {
     if (!audio::init()) {
         audio::reportAudioError(QString::fromUtf8(audio::kSoundInitFailedMessage));
         return false;
@@ -94,8 +99,6 @@ bool MainWindow::Form_Load() {
 void MainWindow::showCentred() {
     centreOnScreen(this);
     show();
-    // Qt drops a window manager's close while a box blocks the window.
-    closeEvenWhenBlocked(this, winId(), [this] { requestClose(false); });
     ui_->opt_gyrock->setChecked(true);
     ui_->opt_gyrock->setFocus(Qt::OtherFocusReason);
     activateWindow();
@@ -103,18 +106,18 @@ void MainWindow::showCentred() {
 
 void MainWindow::requestClose(bool quiet) {
     if (quiet) quietClose_ = true;
-    if (host_.closing()) {
-        closeModalWindows();  // a notice of the close itself: end it too
+    if (shuttingDown_) {
+        closeBoxes();  // a notice of the close itself: end it too, and with it the program
         return;
     }
     close();
 }
 
 void MainWindow::bringToFront() {
-    if (host_.closing()) return;
+    if (shuttingDown_) return;
     if (isMinimized()) showNormal();
     auto activate = [this] {
-        QWidget* front = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+        QWidget* front = frontBox() ? frontBox() : this;
         raise();
         front->raise();
         front->activateWindow();
@@ -128,16 +131,13 @@ void MainWindow::bringToFront() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (host_.closing()) return;
-    host_.startClosing();
-    closeModalWindows();
+    if (shuttingDown_) return;
+    // Once, whatever is open or running: the game never steps again, no
+    // box's answer carries anything on, everything is saved.
+    shuttingDown_ = true;
+    host_.stop();
+    closeBoxes();
     hide();
-    Form_Unload();
-    closeModalWindows();
-    emit unloaded();
-}
-
-void MainWindow::Form_Unload() {
     if (audioRunning_) {
         audio::stopAll();
         audio::freeMusic(game_.musicstream);
@@ -145,17 +145,22 @@ void MainWindow::Form_Unload() {
         audioRunning_ = false;
     }
     const QStringList failed = files_.save(preferences());
-    if (!failed.isEmpty()) warnNotSaved(failed);
+    if (failed.isEmpty()) {
+        emit unloaded();
+        return;
+    }
+    warnNotSaved(failed, [this] { emit unloaded(); });
 }
 
-void MainWindow::closeModalWindows() {
+void MainWindow::closeBoxes() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget == this || !widget->isVisible()) continue;
-        if (auto* dialog = qobject_cast<QDialog*>(widget)) {
-            dialog->done(QDialog::Rejected);  // also ends a modal wait that ignores Escape
-        } else {
-            widget->hide();
+        // Answers no longer lead anywhere, except a notice of the close itself.
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && !box->property("shutdown").toBool()) {
+            box->disconnect(this);
         }
+        widget->close();
+        widget->hide();  // the hall of fame refuses a close of its own
     }
 }
 

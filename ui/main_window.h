@@ -5,12 +5,15 @@
 // what they do: the commands and the panels. The engine's host and the
 // player's files are classes of their own that it owns.
 
+#include <QMessageBox>
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "engine/game.h"
 #include "halloffame/scores_host.h"
+#include "ui/box_guard.h"
 #include "ui/player_files.h"
 #include "ui/window_host.h"
 
@@ -24,6 +27,8 @@ class ScoresWindow;
 
 namespace gyrock::ui {
 
+class EndGameWindow;
+
 class MainWindow : public QWidget, public ScoresHost {
     Q_OBJECT
 public:
@@ -34,7 +39,7 @@ public:
     // Start-up before the window is shown: the audio, then the two files.
     // False when the audio cannot start; the failure has been reported and
     // nothing was read.
-    bool Form_Load();
+    bool startUp();
     // Shows the window centred with the focus (and so the mode) on Gyrock.
     void showCentred();
     // Closes the window as the player's close does, whatever is open or
@@ -50,19 +55,22 @@ public:
     WindowHost& host() { return host_; }
     ScoresWindow& scoresWindow();
     ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
+    EndGameWindow* congratulationWindow() const { return endgame_.get(); }
+    // The box in front of the window, if any.
+    QWidget* frontBox() const { return boxes_.frontBox(); }
 
-    // The handlers, under the names the controls give them.
-    void Cmdstart_Click();
-    void cmdrestart_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void opt_mus_Click();
-    void opt_stakko_Click();
-    void Form_KeyPress(int keyascii);
+    // What the controls do.
+    void startNewGame();
+    void askToRestart();
+    void openOptions();
+    void closeOptions();
+    void openHelp();
+    void closeHelp();
+    void showHighScores();
+    void restoreDefaultOptions();
+    void musicOptionChanged();
+    void stakkoChosen();
+    void characterTyped(int keyascii);
 
     // ScoresHost: what the hall-of-fame window asks of the main window.
     void setGameModeFrameEnabled(bool enabled) override;
@@ -83,31 +91,39 @@ protected:
 
 private:
     void connectControls();
-    void Form_Unload();
-    void closeModalWindows();
+    // Stops the audio and writes both files; false when a file could not be written.
+    void saveAndRelease();
+    void closeBoxes();
     // The frame greyed and the game paused while a panel or the table is up.
     void pauseForPanel();
     void openPanel(QWidget* panel);
     void closePanel(QWidget* panel);
     bool gameInProgress();
-    // A question or a notice, answered modally; No when the window closes meanwhile.
-    bool askYesNo(const QString& text);
-    void tell(const QString& text);
+    // A question or a notice, shown without blocking; the answer carries the
+    // action on.
+    QMessageBox* openBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
+    void askYesNo(const QString& text, std::function<void(bool)> answered);
+    void tell(const QString& text, std::function<void()> then = {});
 
     // The options in the check boxes, as the options file holds them.
     void showPreferences(const Prefs& prefs);
     Prefs preferences() const;
-    void warnNotSaved(const QStringList& files);
+    void warnNotSaved(const QStringList& files, std::function<void()> then = {});
     void checkHallOfFame();
-    void showHighScores();
+    void showVictory(Victory victory);
 
     std::unique_ptr<Ui::form1> ui_;
     PlayerFiles files_;
     WindowHost host_;
     Game game_;
+    BoxGuard boxes_;
     std::unique_ptr<ScoresWindow> scores_;
+    std::unique_ptr<EndGameWindow> endgame_;
+    // Runs once the Stakko message that a restart's choice shows is gone.
+    std::function<void()> afterStakkoMessage_;
     bool quietClose_ = false;
     bool audioRunning_ = false;
+    bool shuttingDown_ = false;
 };
 
 }  // namespace gyrock::ui

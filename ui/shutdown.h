@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
-// The ways the program is told to end besides a close that Qt delivers: the
-// signals a session or a terminal sends, and a window manager's close that Qt
-// drops because a modal window blocks ours.
+// The way the program is told to end besides its window's close: the
+// signals a session or a terminal sends.
 
 #include <functional>
 
@@ -15,10 +14,5 @@ namespace gyrock::ui {
 // SIGHUP. The handler only writes to a pipe, the one thing a signal handler
 // may safely do; the loop reads it. False when the handlers could not be set.
 bool closeOnSignals(QObject* owner, std::function<void()> close);
-
-// Runs `close` (queued, on the event loop) when the window system asks the
-// window `windowId` to close while a modal window blocks it. Does nothing on
-// a window system where Qt already delivers every close.
-void closeEvenWhenBlocked(QObject* owner, unsigned long long windowId, std::function<void()> close);
 
 }  // namespace gyrock::ui

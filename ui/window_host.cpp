@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-// The engine's view of the window: clock, keys, yield, options and effects.
+// The engine's view of the window: clock, keys, the stepping timer, options
+// and effects.
 #include "ui/window_host.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
@@ -12,7 +12,6 @@
 
 #include "audio/audio.h"
 #include "ui/check_value.h"
-#include "ui/endgame_window.h"
 #include "ui/keyboard.h"
 #include "ui/music_path.h"
 #include "ui/ui_form1.h"
@@ -20,21 +19,24 @@
 namespace gyrock::ui {
 
 WindowHost::WindowHost(QWidget& window, Ui::form1& form, Game& game, std::function<void(int)> onCharacter,
-                       std::function<void()> afterGame)
+                       GameEndings endings)
     : window_(window),
       ui_(form),
       game_(game),
-      afterGame_(std::move(afterGame)),
+      endings_(std::move(endings)),
       musicPath_(musicFileFor(QCoreApplication::applicationDirPath())),
       pictures_(render::Pictures::load()),
       renderer_(pictures_) {
     clock_.start();
-    wake_.setSingleShot(true);
-    wake_.setTimerType(Qt::PreciseTimer);
-    // Timed where the timer fires: a click handled in the same wake-up may
-    // open a question and keep the yield from returning for seconds.
-    if (wakeLog_.enabled()) QObject::connect(&wake_, &QTimer::timeout, &wake_, [this] { wakeLog_.woke(); });
-    keyboard_ = new Keyboard(&window_, std::move(onCharacter));
+    stepTimer_.setSingleShot(true);
+    stepTimer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&stepTimer_, &QTimer::timeout, &window_, [this] { stepGame(); });
+    // A press or release may make a tick due sooner (Down) or wake idle move
+    // ticks; the game hears of it before it next steps.
+    keyboard_ = new Keyboard(&window_, std::move(onCharacter), [this] {
+        game_.keysChanged();
+        schedule();
+    });
     matchDensity();
 }
 
@@ -44,24 +46,30 @@ Tick WindowHost::tickCount() { return static_cast<Tick>(clock_.elapsed()); }
 
 bool WindowHost::keyHeld(Arrow key) { return keyboard_->held(key); }
 
-void WindowHost::yield(Tick hintMs) {
-    if (closing_) return;
-    if (hintMs == 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+void WindowHost::stepGame() {
+    wakeLog_.woke();
+    game_.step();
+    schedule();
+}
+
+void WindowHost::schedule() {
+    const auto due = held_ || stopped_ ? std::nullopt : game_.untilDue();
+    if (!due) {
+        stepTimer_.stop();
         return;
     }
-    // Nothing is due for a while: one pass that handles what is waiting or,
-    // with nothing waiting, sleeps until an event arrives or the timer fires.
-    // A timer still armed to fire in time is kept: re-arming it on every pass
-    // costs more than the rare early wake-up, after which the loop reads the
-    // clock afresh anyway.
-    const Tick sleepMs = std::min<Tick>(hintMs, 1000);
-    const auto remaining = static_cast<Tick>(std::max(wake_.remainingTime(), 0));
-    if (!wake_.isActive() || remaining > sleepMs) {
-        wakeLog_.sleeping(static_cast<std::int64_t>(sleepMs));
-        wake_.start(static_cast<int>(sleepMs));
-    }
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    wakeLog_.sleeping(static_cast<std::int64_t>(*due));
+    stepTimer_.start(static_cast<int>(std::min<Tick>(*due, 1000000)));
+}
+
+void WindowHost::setHeld(bool held) {
+    held_ = held;
+    schedule();
+}
+
+void WindowHost::stop() {
+    stopped_ = true;
+    stepTimer_.stop();
 }
 
 bool WindowHost::boardTurning() { return ui_.opt_gyrock->isChecked(); }
@@ -75,11 +83,13 @@ void WindowHost::setGameOverShown(bool shown) { ui_.gover->setVisible(shown); }
 void WindowHost::setGameModeFrameShown(bool shown) { ui_.frameng->setVisible(shown); }
 void WindowHost::setPausedShown(bool shown) { ui_.labelp->setVisible(shown); }
 
-void WindowHost::setCounterText(Counter which, const std::string& text) {
-    QLabel* label = ui_.Label1;
-    if (which == Counter::Score) label = ui_.Label2;
-    if (which == Counter::Lines) label = ui_.Label4;
-    label->setText(QString::fromStdString(text));
+void WindowHost::setCounter(Counter which, std::int32_t value) {
+    // The counters: Label1 the level, Label2 the score, Label4 the lines.
+    switch (which) {
+        case Counter::Level: ui_.Label1->setText(QStringLiteral("Level : %1").arg(value)); return;
+        case Counter::Score: ui_.Label2->setText(QStringLiteral("Score : %1").arg(value)); return;
+        case Counter::Lines: ui_.Label4->setText(QStringLiteral("Lines : %1").arg(value)); return;
+    }
 }
 
 std::int32_t WindowHost::openMusic() { return audio::openMusic(musicPath_); }
@@ -160,30 +170,18 @@ void WindowHost::drawPreview() {
     ui_.nextpic2->setImage(render::composePreview(game_.nextpiece, pictures_));
 }
 
-void WindowHost::showEndGame(const std::string& text) {
-    if (closing_) return;
-    if (!endgame_) {
-        endgame_ = std::make_unique<EndGameWindow>(&window_);
-        QObject::connect(endgame_.get(), &EndGameWindow::anyTimeClicked, &window_, [this] { EndGame_Command1_Click(); });
-    }
-    endgame_->setText(QString::fromStdString(text));
-    endgame_->showModal();
-}
-
-void WindowHost::EndGame_Command1_Click() {
-    endgame_->accept();  // hides it; its modal wait ends once we return
-    if (closing_) return;
-    afterGame_();
-}
+void WindowHost::showEndGame(Victory victory) { endings_.showVictory(victory); }
 
 void WindowHost::finishGame() {
     if (musicOn()) freeMusic(game_.musicstream);
     setRestartEnabled(false);
     game_.turnBack();
-    if (closing_) return;
+}
+
+void WindowHost::turnedBack() {
     setGameOverShown(true);
     setGameModeFrameShown(true);
-    afterGame_();
+    endings_.afterLostGame();
 }
 
 }  // namespace gyrock::ui

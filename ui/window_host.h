@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
-// The engine's host on the main window: the clock, the keys, the yield, the
-// options read from the controls, the board's picture, the music and the end
-// of a game. The window owns one and paints what it keeps.
+// The engine's host on the main window: the clock, the keys, the one timer
+// that steps the game, the options read from the controls, the board's
+// picture, the music and the end of a game. The window owns one and paints
+// what it keeps.
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -26,20 +27,28 @@ class form1;
 
 namespace gyrock::ui {
 
-class EndGameWindow;
 class Keyboard;
+
+// What the window does at the end of a game.
+struct GameEndings {
+    std::function<void(Victory)> showVictory;  // the congratulation window
+    std::function<void()> afterLostGame;       // once GAME OVER shows
+};
 
 class WindowHost : public GameHost {
 public:
-    // window shows form and runs game. A typed pause key goes to onCharacter;
-    // afterGame runs once a game has ended, lost or won, unless the window is
-    // closing.
+    // window shows form and runs game. A typed pause key goes to onCharacter.
     WindowHost(QWidget& window, Ui::form1& form, Game& game, std::function<void(int)> onCharacter,
-               std::function<void()> afterGame);
+               GameEndings endings);
     ~WindowHost() override;
 
-    // From here on every loop, wait and modal window returns at its next test.
-    void startClosing() { closing_ = true; }
+    // Sets the timer for the game's next due step; called after anything
+    // that may move it (a new game, a resume, the pause key).
+    void schedule();
+    // While a box is up the game waits where it is, as under a modal box.
+    void setHeld(bool held);
+    // The window is closing: the game never steps again.
+    void stop();
     // Paints region of the window from what the renderer keeps.
     void paint(const QRegion& region);
     // The board as the window shows it, over a transparent client area.
@@ -53,8 +62,6 @@ public:
 
     Tick tickCount() override;
     bool keyHeld(Arrow key) override;
-    void yield(Tick hintMs) override;
-    bool closing() override { return closing_; }
     bool boardTurning() override;
     bool musicOn() override;
     bool newGameButtonVisible() override;
@@ -62,7 +69,7 @@ public:
     void setGameOverShown(bool shown) override;
     void setGameModeFrameShown(bool shown) override;
     void setPausedShown(bool shown) override;
-    void setCounterText(Counter which, const std::string& text) override;
+    void setCounter(Counter which, std::int32_t value) override;
     std::int32_t openMusic() override;
     void playMusicLooped(std::int32_t handle) override;
     void freeMusic(std::int32_t handle) override;
@@ -70,29 +77,30 @@ public:
     void drawPreview() override;
     void markClearedCell(int column, int row) override;
     void clearWindowDrawing() override;
-    void showEndGame(const std::string& text) override;
+    void showEndGame(Victory victory) override;
     void finishGame() override;
+    void turnedBack() override;
 
 private:
     void matchDensity();
     void showFrame(QRect changed);
-    void EndGame_Command1_Click();
+    void stepGame();
 
     QWidget& window_;
     Ui::form1& ui_;
     Game& game_;
-    std::function<void()> afterGame_;
+    GameEndings endings_;
     std::string musicPath_;
     render::Pictures pictures_;
     render::BoardRenderer renderer_;
     std::unique_ptr<FrameCheck> frameCheck_;
     int repaintShrink_ = 0;
     QElapsedTimer clock_;
-    QTimer wake_;
+    QTimer stepTimer_;
     WakeLog wakeLog_;
     Keyboard* keyboard_ = nullptr;
-    std::unique_ptr<EndGameWindow> endgame_;
-    bool closing_ = false;
+    bool held_ = false;
+    bool stopped_ = false;
 };
 
 }  // namespace gyrock::ui

@@ -19,18 +19,28 @@ protected:
 
     void startPaused() {
         host.events.clear();  // left over when a game ended before its pause was due
-        host.after(0, [this] { game.paused = kTrue; });
         game.newGame();
-        game.paused = kFalse;
+        stop();
         host.calls.clear();
     }
 
-    // Runs the loop through ms simulated milliseconds (ticks due at ms
-    // included), then pauses it.
+    // Plays through ms simulated milliseconds (ticks due at ms included),
+    // entering play afresh, then stops the game where it is.
     void runFor(Tick ms) {
-        host.after(ms + 1, [this] { game.paused = kTrue; });
-        game.gameLoop();
-        game.paused = kFalse;
+        game.play();
+        host.run(game, host.now + ms);
+        stop();
+    }
+
+    // Runs the clock until the game has nothing left to do.
+    void runOut() { host.run(game); }
+
+    // Pauses and lets the loop see it, leaving the game idle and unpaused.
+    void stop() {
+        const Flag was = game.paused;
+        game.paused = kTrue;
+        if (game.running()) game.step();
+        game.paused = was;
     }
 
     void place(int k, int x, int y) {

@@ -14,6 +14,7 @@ TEST_F(LineClear, FullRowsClearAndTheRowsAboveDropOntoTheRest) {
     game.board(5, 19) = 2;  // above both
     game.board(6, 23) = 7;  // below both
     game.clearLines();
+    runOut();
     int cells = 0;
     for (int x = 4; x <= 15; ++x) {
         for (int y = 5; y <= 29; ++y) cells += game.board(x, y) != 0;
@@ -34,6 +35,7 @@ TEST_F(LineClear, EachFullRowIsMarkedCellByCellThenScoredAtTheNewLevel) {
         fillRow(29 - rows, 7);
         const auto start = host.now;
         game.clearLines();
+        runOut();
         // The locked piece is shown first; each mark waits 15 ms.
         std::vector<std::string> expected{"drawBoard"};
         for (int y = 30 - rows; y <= 29; ++y) {
@@ -66,7 +68,7 @@ TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFini
         const std::vector<std::string> expectedTail{
             "Level : 30", "Score : 5030", "Lines : 435",
             "Score : " + std::to_string(turning ? 6030 : 5030), "restart:off", "frame:show", "clearDrawing",
-            std::string("endgame:") + (turning ? kWinTextTurning : kWinTextUpright), "preview", "drawBoard"};
+            std::string("endgame:") + (turning ? "turning" : "upright"), "preview", "drawBoard"};
         EXPECT_EQ(tail, expectedTail);
         EXPECT_LT(host.now, 100000u + 2000u);
     }

@@ -75,24 +75,68 @@ TEST_F(Loop, APieceLocksAtTheFallTickAfterLandingOrEndsTheGameUnwrittenAboveRowS
     }
 }
 
-TEST_F(Loop, RendersEvery25MsTurningOnlyInThatModeAndSleepsTillTheNextTickAcrossTheClockWrap) {
+TEST_F(Loop, RendersEvery25MsTurningOnlyInThatModeAndWakesOnlyForTicksThatChangeSomething) {
     for (auto [start, turning] : {std::pair{200000ull, false}, std::pair{0xFFFFFFFFull - 30, true}}) {
         SCOPED_TRACE(start);
         host.now = start;
         host.turning = turning;
         host.calls.clear();
-        host.yields = 0;
+        host.steps = 0;
         game.targetangle = 100;
         game.turncount = 500;
         place(kShapeO, 9, 10);
         runFor(700);
         EXPECT_EQ(game.piecey, 11);
-        EXPECT_EQ(host.count("drawBoard"), 28);
+        // Turning, every render tick moves the board; upright, only the first
+        // frame and the one after the fall at 680 ms show anything new.
+        EXPECT_EQ(host.count("drawBoard"), turning ? 28 : 2);
         EXPECT_EQ(game.angle, turning ? 56 : 0);
-        // One yield a pass: the clock jumps from tick to tick (28 renders,
-        // 10 moves, 1 fall) instead of spinning millisecond by millisecond.
-        EXPECT_TRUE(host.yields >= 28 && host.yields <= 45) << host.yields;
+        // The clock jumps from tick to tick; with no key held, move ticks
+        // never wake the game, and neither do render ticks with nothing to show.
+        EXPECT_EQ(host.steps, turning ? 29 : 3);
     }
+}
+
+TEST_F(Loop, IdleTicksKeepTheirPlacesForALaterKeyAndTheRestingBoardsCountdown) {
+    // The first move tick after entry that sees an arrow comes on the 70 ms
+    // grid from entry, however long no key was held; a press and release
+    // between two grid ticks does nothing.
+    struct Case {
+        Tick press, release;
+        int movedBy1100;
+    };
+    for (const Case& c : {Case{1033, 5000, 1}, Case{1050, 5000, 1}, Case{1051, 5000, 0}, Case{1055, 1110, 0},
+                          Case{1000, 1060, 1}}) {
+        SCOPED_TRACE(c.press);
+        host.held = {};
+        host.turning = false;
+        place(kShapeO, 9, 10);
+        game.board(9, 13) = 1;  // no fall gets in the way
+        game.board(10, 13) = 1;
+        host.after(c.press, [this] { host.hold(Arrow::Left); });
+        host.after(c.release, [this] { host.hold(Arrow::Left, false); });
+        int xAt1049 = 0;
+        host.after(1049, [&] { xAt1049 = game.piecex; });
+        runFor(1100);
+        EXPECT_EQ(xAt1049, 9);
+        EXPECT_EQ(game.piecex, 9 - c.movedBy1100);  // 1050 and 1120 are grid ticks
+        game.board(9, 13) = game.board(10, 13) = 0;
+        host.events.clear();
+    }
+    // At rest, the board's countdown still ends on its own render tick.
+    host.held = {};
+    host.turning = true;
+    place(kShapeO, 9, 10);
+    game.angle = game.targetangle = 40;
+    game.turncount = 7;
+    std::int32_t targetBefore = 0;
+    host.after(174, [&] { targetBefore = game.targetangle; });
+    runFor(176);
+    // The seventh render tick, at 175 ms, draws a new target: the first one
+    // draws the new frame, five pass idle.
+    EXPECT_EQ(targetBefore, 40);
+    EXPECT_NE(game.targetangle, 40);
+    EXPECT_TRUE(game.turncount >= 100 && game.turncount <= 199) << game.turncount;
 }
 
 using PauseKey = GameTest;
@@ -115,32 +159,16 @@ TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
     }
 }
 
-TEST_F(PauseKey, ResumesInsideTheHandlerSoClosingMustEndNestedLoopsAndWaits) {
+TEST_F(PauseKey, PauseAndResumeWithinOneEventRestartTheTicksAndPlayOn) {
     place(kShapeO, 9, 10);
     host.after(100, [this] {
         game.keyPress('P');
-        game.keyPress('p');  // starts a nested loop, which runs the game on
+        game.keyPress('p');
     });
-    host.after(1500, [this] { host.closingFlag = true; });
-    game.gameLoop();
-    EXPECT_EQ(game.piecey, 12);  // the game ran on for 1500 ms, nested
+    runFor(1500);
+    // Falls 680 ms after the resume at 100, and again 680 ms later.
+    EXPECT_EQ(game.piecey, 12);
     EXPECT_EQ(std::pair(host.count("paused:show"), host.count("paused:hide")), std::pair(1, 1));
-    const int before = host.yields;
-    game.delay(1000);
-    EXPECT_EQ(host.yields, before);
-}
-
-TEST_F(Loop, DelayWaitsItsTimeThroughEventsInFewYieldsAndNothingForZeroOrLess) {
-    host.after(5, [] {});  // ends a yield early; the wait goes on
-    // The wait asked for, the time it takes, the yields it takes.
-    for (auto [ms, waited, yields] : {std::array{0, 0, 0}, std::array{-2147483647 - 1, 0, 0},
-                                      std::array{15, 15, 2}, std::array{1, 1, 1}}) {
-        const auto start = host.now;
-        host.yields = 0;
-        game.delay(ms);
-        EXPECT_EQ(host.now - start, static_cast<std::uint64_t>(waited)) << ms;
-        EXPECT_EQ(host.yields, yields) << ms;
-    }
 }
 
 }  // namespace gyrock::testing

@@ -20,13 +20,12 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         for (Flag* flag : {&game.gameover, &game.gamewon}) *flag = kTrue;
         game.level = 3;
         for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;
-        host.after(0, [&] { game.paused = kTrue; });
         game.newGame();
 
         std::vector<std::string> expected{"restart:on", "gameover:hide", "frame:hide",
                                           "Level : 1",  "Score : 0",     "Lines : 0"};
-        // The old stream is freed first, so two never play at once. The loop's
-        // first pass has nothing due, so the preview comes last.
+        // The old stream is freed first, so two never play at once; nothing
+        // is due at once, so the preview comes last.
         if (music) expected.insert(expected.end(), {"free:7", "openMusic", "play:1"});
         expected.push_back("preview");
         EXPECT_EQ(host.calls, expected);

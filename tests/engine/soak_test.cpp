@@ -13,7 +13,7 @@ TEST(Soak, RandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
     FakeHost host;
     Game game(host);
     std::mt19937 rng(2024);
-    host.onYield = [&] {
+    host.onStep = [&] {
         // Change the keys now and then, as a player would: mostly Down, so games end.
         if (rng() % 8 == 0) {
             for (int k = 0; k < 4; ++k) host.held[k] = rng() % (k == 3 ? 2 : 4) == 0;
@@ -24,6 +24,7 @@ TEST(Soak, RandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
         host.turning = gameNo % 2 == 0;
         host.calls.clear();
         game.newGame();
+        host.run(game);
         ASSERT_NE(game.gameover, kFalse);
         for (int x = 0; x < kBoardColumns; ++x) {
             for (int y = 0; y < kBoardRows; ++y) {

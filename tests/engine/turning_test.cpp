@@ -59,9 +59,11 @@ TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
         host.calls.clear();
         const auto start = host.now;
         game.turnBack();
+        runOut();
         EXPECT_EQ(game.angle, 0);
         EXPECT_EQ(host.count("drawBoard"), passes);
         EXPECT_EQ(host.now - start, 25u * static_cast<Tick>(passes));
+        EXPECT_EQ(host.calls.back(), "turnedBack");
     }
 }
 

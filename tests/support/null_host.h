@@ -12,8 +12,6 @@ class NullHost : public GameHost {
 public:
     Tick tickCount() override { return 0; }
     bool keyHeld(Arrow) override { return false; }
-    void yield(Tick) override {}
-    bool closing() override { return false; }
     bool boardTurning() override { return true; }
     bool musicOn() override { return false; }
     bool newGameButtonVisible() override { return true; }
@@ -21,7 +19,7 @@ public:
     void setGameOverShown(bool) override {}
     void setGameModeFrameShown(bool) override {}
     void setPausedShown(bool) override {}
-    void setCounterText(Counter, const std::string&) override {}
+    void setCounter(Counter, std::int32_t) override {}
     std::int32_t openMusic() override { return 0; }
     void playMusicLooped(std::int32_t) override {}
     void freeMusic(std::int32_t) override {}
@@ -29,8 +27,9 @@ public:
     void drawPreview() override {}
     void markClearedCell(int, int) override {}
     void clearWindowDrawing() override {}
-    void showEndGame(const std::string&) override {}
+    void showEndGame(Victory) override {}
     void finishGame() override {}
+    void turnedBack() override {}
 };
 
 }  // namespace gyrock
