@@ -14,7 +14,7 @@ packages=(
   fonts-liberation2
 )
 test_packages=(
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick x11-utils weston
   lame python3

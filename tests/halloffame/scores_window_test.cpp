@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -45,21 +44,17 @@ TEST(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
     EXPECT_EQ(w.form().Text1->text().size(), gyrock::maxNameLength);
     for (auto [running, remain, resumes] : {std::tuple{false, false, 0}, {true, true, 0}, {true, false, 1}}) {
         host.gameRunning = running, host.remain = remain;
-        QTimer::singleShot(0, &w, [&] {
-            EXPECT_TRUE(w.form().Frame1->isHidden());
-            const std::pair<QLabel*, const char*> rows[] = {
-                {w.nameLabel(0), "1. "}, {w.scoreLabel(0), "999993"}, {w.nameLabel(1), "2. Empty8"},
-                {w.scoreLabel(1), "999996"}, {w.nameLabel(9), "10. Empty0"}, {w.scoreLabel(9), "999990"},
-            };
-            for (const auto& [label, text] : rows) EXPECT_EQ(label->text(), text);
-            for (const std::string& clipped : gyrock::testing::clippedCaptions(&w)) ADD_FAILURE() << clipped;
-            w.form().Command1->click();
-        });
-        QTimer::singleShot(5000, &w, [&] {
-            ADD_FAILURE() << "window stayed open";
-            w.hide();
-        });
         w.showTableView();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.form().Frame1->isHidden());
+        const std::pair<QLabel*, const char*> rows[] = {
+            {w.nameLabel(0), "1. "}, {w.scoreLabel(0), "999993"}, {w.nameLabel(1), "2. Empty8"},
+            {w.scoreLabel(1), "999996"}, {w.nameLabel(9), "10. Empty0"}, {w.scoreLabel(9), "999990"},
+        };
+        for (const auto& [label, text] : rows) EXPECT_EQ(label->text(), text);
+        for (const std::string& clipped : gyrock::testing::clippedCaptions(&w)) ADD_FAILURE() << clipped;
+        w.form().Command1->click();
+        EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(host.resumes, resumes) << running << remain;
     }
 }
@@ -72,18 +67,15 @@ TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
     gyrock::ScoresWindow w(table, host);
     QLineEdit* name = w.form().Text1;
     name->setText("Kept");
-    QTimer::singleShot(0, &w, [&] {
-        w.activateWindow();
-        // Only the active window gets focus events: without them the check could not fail.
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-        EXPECT_EQ(QApplication::focusWidget(), w.form().Command1);
-        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
-            QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-            QApplication::processEvents();  // as before the next key arrives
-            EXPECT_FALSE(name->hasSelectedText());
-        }
-        EXPECT_EQ(QApplication::focusWidget(), name) << "the tab order is OK, then the name";
-        w.hide();
-    });
     w.showNameEntry();
+    // Only the active window gets focus events: without them the check could not fail.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    EXPECT_EQ(QApplication::focusWidget(), w.form().Command1);
+    for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::processEvents();  // as before the next key arrives
+        EXPECT_FALSE(name->hasSelectedText());
+    }
+    EXPECT_EQ(QApplication::focusWidget(), name) << "the tab order is OK, then the name";
+    w.hide();
 }

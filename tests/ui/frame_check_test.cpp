@@ -25,6 +25,7 @@ void playFrames(MainWindow& window, Ui::form1& form, Game& game) {
     window.repaint();  // an expose of the whole window
     game.angle = 16;
     game.turnBack();
+    EXPECT_TRUE(waitFor([&] { return !game.running(); }));
     window.host().clearWindowDrawing();
     window.host().drawBoard();
 }

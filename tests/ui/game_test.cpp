@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-// Playing: the Stakko choice, the panels, RESTART and the end of a game.
+// Playing: the Stakko choice, the panels, RESTART, the end of a game, and
+// what a box that is up does to the window and to a close.
+#include <qpa/qwindowsysteminterface.h>
+
 #include "halloffame/scores_window.h"
+#include "ui/endgame_window.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {
@@ -11,6 +15,8 @@ using Stakko = WindowTest;
 using Panels = WindowTest;
 using Restart = WindowTest;
 using GameOver = WindowTest;
+using BoxUp = WindowTest;
+using Closing = WindowTest;
 
 const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), QStringLiteral("gyrock"),
                          QMessageBox::NoIcon, QMessageBox::Ok};
@@ -22,11 +28,10 @@ TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
     for (auto [focused, reason] : {std::pair{f().opt_stakko, Qt::MouseFocusReason},
                                    std::pair{f().opt_gyrock, Qt::OtherFocusReason}}) {
         f().opt_gyrock->setChecked(true);
-        auto answerer = answerBoxes(&w(), {QMessageBox::Ok});
         focused->setFocus(reason);
         f().opt_stakko->click();
+        EXPECT_EQ(answer(QMessageBox::Ok), kStakkoBox);
         QCoreApplication::processEvents();
-        EXPECT_EQ(answerer->seen, std::vector{kStakkoBox});
         EXPECT_TRUE(f().opt_stakko->isChecked());
         EXPECT_FALSE(f().opt_gyrock->isChecked());
     }
@@ -43,33 +48,25 @@ TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
         QWidget* panel = c.help ? f().framehelp : f().opts;
-        const auto open = c.help ? &MainWindow::Command3_Click : &MainWindow::Command1_Click;
-        const auto close = c.help ? &MainWindow::Command6_Click : &MainWindow::Command4_Click;
+        const auto open = c.help ? &MainWindow::openHelp : &MainWindow::openOptions;
+        const auto close = c.help ? &MainWindow::closeHelp : &MainWindow::closeOptions;
         if (c.inGame) {
             game().paused = kFalse;  // as once the last row's game has ended
-            soon(100, [&] { (w().*open)(); });
-            w().Cmdstart_Click();  // returns once the panel has paused the game
-        } else {
-            (w().*open)();
+            w().startNewGame();
         }
+        (w().*open)();
         EXPECT_TRUE(panel->isVisible());
         EXPECT_FALSE(f().frameng->isEnabled());
         EXPECT_EQ(game().paused != kFalse, c.inGame);
         EXPECT_EQ(f().labelp->isVisible(), c.inGame);
 
         f().opt_remainp->setChecked(c.remainPaused);
-        bool ranWithPausedHidden = false;
-        QTimer stop;  // pauses a resumed game; gone with this row
-        stop.setSingleShot(true);
-        QObject::connect(&stop, &QTimer::timeout, [&] {
-            ranWithPausedHidden = game().paused == kFalse && !f().labelp->isVisible();
-            game().keyPress('p');
-        });
-        stop.start(100);
         (w().*close)();
-        EXPECT_EQ(ranWithPausedHidden, c.inGame && !c.remainPaused);
+        const bool resumed = c.inGame && !c.remainPaused;
+        EXPECT_EQ(game().paused == kFalse && !f().labelp->isVisible(), resumed || !c.inGame);
         EXPECT_FALSE(panel->isVisible());
         EXPECT_TRUE(f().frameng->isEnabled());
+        if (resumed) w().characterTyped('p');
         EXPECT_EQ(f().labelp->isVisible(), c.inGame);
     }
 }
@@ -96,18 +93,24 @@ TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
         SCOPED_TRACE(c.answers.size());
         startPausedGame();
         game().score = 123;
-        auto answerer = answerBoxes(&w(), c.answers);
-        if (c.restarts) pauseOnceRunning();
-        w().cmdrestart_Click();
-        EXPECT_EQ(answerer->seen, c.boxes);
+        w().askToRestart();
+        std::vector<SeenBox> boxes;
+        for (Button button : c.answers) {
+            EXPECT_FALSE(f().frameng->isVisible()) << "the new game starts only after the last answer";
+            if (auto shown = answer(button)) boxes.push_back(*shown);
+        }
+        EXPECT_EQ(frontMessageBox(), nullptr);
+        EXPECT_EQ(boxes, c.boxes);
         EXPECT_EQ(f().opt_stakko->isChecked(), c.stakko);
         EXPECT_EQ(game().score, c.restarts ? 0 : 123);
         const QStringList counters{f().Label1->text(), f().Label2->text(), f().Label4->text()};
         EXPECT_EQ(counters, QStringList({"Level : 1", "Score : 0", "Lines : 0"}));
         EXPECT_TRUE(f().cmdrestart->isEnabled());
-        EXPECT_EQ(game().paused, kTrue);
-        EXPECT_TRUE(f().labelp->isVisible());
+        // A restarted game runs; a refused restart leaves the game paused.
+        EXPECT_EQ(game().paused, c.restarts ? kFalse : kTrue);
+        EXPECT_EQ(f().labelp->isVisible(), !c.restarts);
         EXPECT_FALSE(f().frameng->isVisible());
+        if (c.restarts) w().characterTyped('p');
     }
 }
 
@@ -116,18 +119,79 @@ TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
     for (int column = 9; column <= 10; ++column) {
         for (int row = 6; row <= 29; ++row) game().board(column, row) = 1;
     }
-    // Guard against a hang if the game does not end: pause it instead.
-    soon(10000, [this] {
-        if (game().gameover == kFalse && game().paused == kFalse) game().keyPress('p');
-    });
-    game().keyPress('p');
+    w().characterTyped('p');
+    ASSERT_TRUE(waitFor([this] { return f().frameng->isVisible(); }));
     EXPECT_EQ(game().gameover, kTrue);
     EXPECT_TRUE(f().gover->isVisible());
-    EXPECT_TRUE(f().frameng->isVisible());
     EXPECT_FALSE(f().cmdrestart->isEnabled());
     EXPECT_EQ(game().angle, 0);
     ASSERT_NE(w().hallOfFameWindow(), nullptr);
     EXPECT_FALSE(w().hallOfFameWindow()->isVisible());
+}
+
+// A question up over a running game: Qt sees no modal window, yet clicks and
+// keys on the window do nothing and the game waits where it is.
+TEST_F(BoxUp, HoldsTheGameAndTheWindowWithoutBlockingIt) {
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    game().paused = kFalse;
+    w().startNewGame();
+    w().askToRestart();
+    ASSERT_NE(frontMessageBox(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    const auto row = game().piecey;
+    QTest::mouseClick(f().Command1, Qt::LeftButton);  // OPTIONS
+    QTest::keyClick(&w(), 'p');
+    QTest::keyPress(&w(), Qt::Key_Down);
+    QTest::qWait(750);  // longer than a fall at level 1
+    QTest::keyRelease(&w(), Qt::Key_Down);
+    EXPECT_FALSE(f().opts->isVisible());
+    EXPECT_EQ(game().paused, kFalse);
+    EXPECT_EQ(game().piecey, row);
+    answer(QMessageBox::No);
+    // The game goes on from where it was held.
+    EXPECT_TRUE(waitFor([&] { return game().piecey > row; }));
+}
+
+// Whatever is up or running, a close from the window system reaches the
+// window and saves everything, once.
+TEST_F(Closing, APlatformCloseEndsEverythingAndSaves) {
+    struct Row {
+        const char* what;
+        std::function<void(MainWindow&)> bringUp;
+    };
+    auto inGame = [](MainWindow& w) {
+        w.game().paused = kFalse;
+        w.startNewGame();
+    };
+    const Row rows[] = {
+        {"a question", [&](MainWindow& w) { inGame(w), w.askToRestart(); }},
+        {"the Stakko message", [](MainWindow& w) { w.form().opt_stakko->click(); }},
+        {"the table", [](MainWindow& w) { w.showHighScores(); }},
+        {"the name entry", [](MainWindow& w) { w.scoresWindow().showNameEntry(); }},
+        {"the congratulation", [](MainWindow& w) { w.host().showEndGame(Victory::Turning); }},
+        {"the clearing effect",
+         [&](MainWindow& w) {
+             inGame(w);
+             for (int x = kWellLeft; x <= kWellRight; ++x) w.game().board(x, 29) = 1;
+             w.game().clearLines();
+         }},
+        {"the turn back", [&](MainWindow& w) { inGame(w), w.game().angle = 90, w.game().turnBack(); }},
+        {"a paused game", [&](MainWindow& w) { inGame(w), w.characterTyped('p'); }},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        open("0\r\n1\r\n0\r\n1\r\n");
+        r.bringUp(w());
+        int unloads = 0;
+        QObject::connect(&w(), &MainWindow::unloaded, [&] { ++unloads; });
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(w().windowHandle());
+        EXPECT_EQ(unloads, 1);
+        EXPECT_FALSE(w().isVisible());
+        for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
+        std::ifstream in(folder_ / "prefs.txt", std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "0\r\n1\r\n0\r\n1\r\n");
+    }
 }
 
 }  // namespace

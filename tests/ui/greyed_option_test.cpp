@@ -39,7 +39,7 @@ TEST_F(GreyedOption, ClicksTurnItTickedThenClearAndNeverGreyAgain) {
 
 TEST_F(GreyedOption, DefaultsGiveTheDesignValuesAsOrdinaryBoxes) {
     open("2\r\n2\r\n2\r\n2\r\n");
-    w().Command5_Click();
+    w().restoreDefaultOptions();
     EXPECT_EQ(savedPrefs(), "1\r\n0\r\n0\r\n1\r\n");
 }
 

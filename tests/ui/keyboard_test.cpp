@@ -22,7 +22,8 @@ protected:
     QWidget window;
     QLineEdit* control = new QLineEdit(QStringLiteral("ab"), &window);
     std::vector<int> typed;
-    Keyboard* keyboard = new Keyboard(&window, [this](int c) { typed.push_back(c); });
+    int arrowChanges = 0;
+    Keyboard* keyboard = new Keyboard(&window, [this](int c) { typed.push_back(c); }, [this] { ++arrowChanges; });
 
     // As the system delivers it: to the focused control, then on to its parents.
     void key(bool press, Qt::Key code, const QString& text = {}, bool repeat = false,
@@ -52,6 +53,8 @@ TEST_F(KeyboardTest, AnArrowIsHeldFromPressToReleaseWhateverItsRepeats) {
         key(false, code);
         EXPECT_EQ(held(), kNoneHeld) << code;
     }
+    // The game hears of each press and release, and of no repeat.
+    EXPECT_EQ(arrowChanges, 8);
     // The arrows steer the piece only: the control never saw them.
     EXPECT_EQ(control->cursorPosition(), 1);
 }

@@ -19,10 +19,12 @@ TEST_F(StartUp, EveryCaptionFitsItsControl) {
     f().Label4->setText(QStringLiteral("Lines : 450"));
     for (const std::string& clipped : gyrock::testing::clippedCaptions(&w())) ADD_FAILURE() << clipped;
 
-    for (const char* text : {gyrock::kWinTextTurning, gyrock::kWinTextUpright}) {
-        EndGameWindow endgame;
-        endgame.setText(QString::fromUtf8(text));
-        for (const std::string& clipped : gyrock::testing::clippedCaptions(&endgame)) ADD_FAILURE() << clipped;
+    for (const Victory victory : {Victory::Turning, Victory::Upright}) {
+        w().host().showEndGame(victory);
+        EndGameWindow* endgame = w().congratulationWindow();
+        ASSERT_NE(endgame, nullptr);
+        for (const std::string& clipped : gyrock::testing::clippedCaptions(endgame)) ADD_FAILURE() << clipped;
+        endgame->hide();
     }
 }
 
@@ -31,7 +33,7 @@ TEST(StartUpWithoutSound, TellsThePlayerWhyAndGoesNoFurther) {
     qputenv("SDL_AUDIODRIVER", "no_such_driver");
     MainWindow window(std::filesystem::temp_directory_path() / "gyrock_ui_no_sound");
     auto answerer = answerBoxes(&window, {QMessageBox::Ok});
-    EXPECT_FALSE(window.Form_Load());
+    EXPECT_FALSE(window.startUp());
     qputenv("SDL_AUDIODRIVER", driver);
     const SeenBox shown{QStringLiteral("Can't initialize digital sound system\r\n(error code: 1)"),
                         QStringLiteral("Error"), QMessageBox::Warning, QMessageBox::Ok};

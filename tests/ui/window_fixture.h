@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
 // A fresh main window per test, with its own data folder, plus helpers that
-// stop the engine's loop and answer message boxes from timers.
+// start and pause games and answer message boxes.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -16,6 +16,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 
 #include "ui/main_window.h"
 #include "ui/ui_form1.h"
@@ -35,7 +36,31 @@ inline void PrintTo(const SeenBox& box, std::ostream* out) {
          << " buttons " << box.buttons.toInt();
 }
 
-// Answers the next modal message boxes in order, recording each one.
+// The message box in front, if one is up.
+inline QMessageBox* frontMessageBox() {
+    QMessageBox* front = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) front = box;
+    }
+    return front;
+}
+
+inline SeenBox seen(const QMessageBox* box) {
+    return {box->text(), box->windowTitle(), box->icon(), box->standardButtons()};
+}
+
+// Answers the box in front with button, giving what it showed (nothing when
+// no box is up).
+inline std::optional<SeenBox> answer(QMessageBox::StandardButton button) {
+    QMessageBox* box = frontMessageBox();
+    if (!box) return std::nullopt;
+    const SeenBox shown = seen(box);
+    box->button(button)->click();
+    return shown;
+}
+
+// Answers boxes from the event loop, for the one that start-up shows before
+// the window exists and waits on.
 struct BoxAnswerer {
     std::vector<QMessageBox::StandardButton> answers;
     std::vector<SeenBox> seen;
@@ -43,9 +68,8 @@ struct BoxAnswerer {
 
 inline void pollBoxes(QObject* context, std::shared_ptr<BoxAnswerer> answerer) {
     QTimer::singleShot(10, context, [context, answerer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->isVisible()) {
-            answerer->seen.push_back({box->text(), box->windowTitle(), box->icon(), box->standardButtons()});
+        if (QMessageBox* box = frontMessageBox()) {
+            answerer->seen.push_back(seen(box));
             if (QAbstractButton* button = box->button(answerer->answers[answerer->seen.size() - 1])) button->click();
         }
         if (answerer->seen.size() < answerer->answers.size()) pollBoxes(context, answerer);
@@ -57,6 +81,9 @@ inline std::shared_ptr<BoxAnswerer> answerBoxes(QObject* context, std::vector<QM
     pollBoxes(context, answerer);
     return answerer;
 }
+
+// Lets the event loop run until done() holds; false after 10 s.
+inline bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -80,8 +107,9 @@ protected:
         std::filesystem::create_directories(folder_);
         if (!prefs.empty()) std::ofstream(folder_ / "prefs.txt", std::ios::binary) << prefs;
         window_ = std::make_unique<MainWindow>(folder_);
-        ASSERT_TRUE(window_->Form_Load());
+        ASSERT_TRUE(window_->startUp());
         window_->showCentred();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     }
 
     // Closes the window, which saves, and gives what it wrote to prefs.txt.
@@ -95,27 +123,11 @@ protected:
     Ui::form1& f() { return window_->form(); }
     Game& game() { return window_->game(); }
 
-    // Runs action from the loop once it has been running for ms.
-    void soon(int ms, std::function<void()> action) { QTimer::singleShot(ms, window_.get(), std::move(action)); }
-
-    // Starts a new game, as once the last one has ended, and returns once a
-    // typed p has stopped its loop.
+    // Starts a new game, as once the last one has ended, and pauses it at once.
     void startPausedGame() {
         game().paused = kFalse;
-        soon(100, [this] { QTest::keyClick(window_.get(), 'p'); });
-        w().Cmdstart_Click();
-    }
-
-    // Presses the pause key once a game runs with no modal window up.
-    void pauseOnceRunning() {
-        soon(20, [this] {
-            if (QApplication::activeModalWidget() == nullptr && game().paused == kFalse &&
-                game().gameover == kFalse && !f().Cmdstart->isVisibleTo(window_.get())) {
-                game().keyPress('p');
-                return;
-            }
-            pauseOnceRunning();
-        });
+        w().startNewGame();
+        w().characterTyped('p');
     }
 
     std::filesystem::path folder_;

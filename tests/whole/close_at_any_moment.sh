@@ -86,11 +86,28 @@ failed_save() {
   start
   if [[ $1 == close ]]; then
     close_window "$wid"
-    wait_window '^gyrock$' >/dev/null || fail "no notice of the failed save"
+    # The window has gone; the notice is all that is left to close.
+    wid=$(wait_window '^gyrock$') || fail "no notice of the failed save"
   fi
   end_with "$1"
   prefs_saved
   grep -q "Could not save" "$data/log" || [[ $1 == close ]] || fail "the failure was not reported"
+}
+
+# A running game paused, or played with Down held, when the close comes.
+in_a_game_then_close() {
+  start
+  new_game
+  if [[ $1 == paused ]]; then
+    xdotool key p
+    wait_until 10 lit "$wid" 60x14+195+122 "> 60" || fail "PAUSED never showed"
+  else
+    xdotool keydown Down
+  fi
+  end_with close
+  xdotool keyup Down
+  table_saved
+  prefs_saved
 }
 
 cases=(
@@ -102,6 +119,8 @@ cases=(
   "signal_in_a_game TERM"
   "signal_in_a_game INT"
   "signal_in_a_game HUP"
+  "in_a_game_then_close paused"
+  "in_a_game_then_close falling"
   "failed_save close"
   "failed_save TERM"
 )
