@@ -3,7 +3,8 @@
 # Copyright (C) 2026 The Gyrock developers
 # Installs the Debian packages the game needs to be built and played;
 # with --test, also everything the tests, the sanitizer and fuzzer builds and
-# the packaging checks need.
+# the packaging checks need. The Qt tools compile the translations into the
+# program; Qt's own translations give its standard buttons the player's language.
 # Safe to run again: on a ready machine it only checks and returns.
 set -euo pipefail
 
@@ -12,6 +13,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-wayland
   libsdl2-dev libsdl2-mixer-dev libmpg123-dev
   fonts-liberation2
+  qt6-tools-dev qt6-l10n-tools
+  qt6-translations-l10n
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
