@@ -18,6 +18,11 @@
 // input device with joystick buttons is there, and let go again when the last
 // pad is gone. Hotplug is noticed through deviceWatch(), which only becomes
 // readable when the device folder changes; see there.
+//
+// The window wraps deviceWatch() in a socket notifier that calls
+// deviceFolderChanged(), and calls poll() on its game ticks and, between
+// games, on a timer of its own (every 50 ms or so) for as long as listening()
+// holds. With no pad and no search going on it needs no timer at all.
 
 #include <cstdint>
 #include <filesystem>
