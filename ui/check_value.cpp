@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 
-#include "halloffame/prefs_format.h"
+#include "storage/prefs_format.h"
 
 namespace gyrock::ui {
 

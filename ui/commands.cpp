@@ -3,7 +3,7 @@
 // What the buttons, option buttons and check boxes do.
 #include <QMessageBox>
 
-#include "halloffame/prefs_format.h"
+#include "storage/prefs_format.h"
 #include "ui/check_value.h"
 #include "ui/main_window.h"
 #include "ui/title.h"

@@ -9,12 +9,11 @@
 #include <QPaintEvent>
 
 #include "audio/audio.h"
-#include "audio/error_report.h"
+#include "ui/audio_error.h"
 #include "halloffame/scores_window.h"
 #include "ui/check_value.h"
 #include "ui/endgame_window.h"
 #include "ui/fonts.h"
-#include "ui/frame_check.h"
 #include "ui/placement.h"
 #include "ui/ui_form1.h"
 
@@ -26,11 +25,12 @@ constexpr int kClientHeight = 482;
 
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::form1>()),
       files_(std::move(dataFolder)),
-      host_(*this, *ui_, game_, [this](int keyascii) { characterTyped(keyascii); },
+      view_(*this),
+      host_(*this, *ui_, view_, game_, std::move(musicFile), [this](int keyascii) { characterTyped(keyascii); },
             GameEndings{[this](Victory victory) { showVictory(victory); }, [this] { checkHallOfFame(); }}),
       game_(host_),
       boxes_(this, [this](bool held) { host_.setHeld(held); }) {
@@ -39,7 +39,6 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, QWidget* parent)
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (FrameCheck::requested()) host_.checkFrames();
     connectControls();
 }
 
@@ -144,8 +143,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         audio::shutdown();
         audioRunning_ = false;
     }
-    const QStringList failed = files_.save(preferences());
-    if (failed.isEmpty()) {
+    const std::vector<std::string> failed = files_.save(preferences());
+    if (failed.empty()) {
         emit unloaded();
         return;
     }
@@ -164,6 +163,6 @@ void MainWindow::closeBoxes() {
     }
 }
 
-void MainWindow::paintEvent(QPaintEvent* event) { host_.paint(event->region()); }
+void MainWindow::paintEvent(QPaintEvent* event) { view_.paint(event->region()); }
 
 }  // namespace gyrock::ui

@@ -14,8 +14,9 @@
 #include "engine/game.h"
 #include "halloffame/scores_host.h"
 #include "ui/box_guard.h"
-#include "ui/player_files.h"
-#include "ui/window_host.h"
+#include "storage/player_files.h"
+#include "ui/board_view.h"
+#include "ui/game_host.h"
 
 namespace Ui {
 class form1;
@@ -32,8 +33,8 @@ class EndGameWindow;
 class MainWindow : public QWidget, public ScoresHost {
     Q_OBJECT
 public:
-    // dataFolder holds scores.txt and prefs.txt.
-    explicit MainWindow(std::filesystem::path dataFolder, QWidget* parent = nullptr);
+    // dataFolder holds scores.txt and prefs.txt; musicFile is the music loop.
+    MainWindow(std::filesystem::path dataFolder, std::string musicFile, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up before the window is shown: the audio, then the two files.
@@ -52,7 +53,8 @@ public:
 
     Game& game() { return game_; }
     Ui::form1& form() { return *ui_; }
-    WindowHost& host() { return host_; }
+    GameHost& host() { return host_; }
+    BoardView& view() { return view_; }
     ScoresWindow& scoresWindow();
     ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
     EndGameWindow* congratulationWindow() const { return endgame_.get(); }
@@ -108,13 +110,14 @@ private:
     // The options in the check boxes, as the options file holds them.
     void showPreferences(const Prefs& prefs);
     Prefs preferences() const;
-    void warnNotSaved(const QStringList& files, std::function<void()> then = {});
+    void warnNotSaved(const std::vector<std::string>& files, std::function<void()> then = {});
     void checkHallOfFame();
     void showVictory(Victory victory);
 
     std::unique_ptr<Ui::form1> ui_;
     PlayerFiles files_;
-    WindowHost host_;
+    BoardView view_;
+    GameHost host_;
     Game game_;
     BoxGuard boxes_;
     std::unique_ptr<ScoresWindow> scores_;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "halloffame/prefs_format.h"
+#include "storage/prefs_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

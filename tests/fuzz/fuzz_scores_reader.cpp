@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "halloffame/scores_format.h"
+#include "storage/scores_format.h"
 
 namespace {
 

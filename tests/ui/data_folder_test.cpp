@@ -8,8 +8,8 @@
 
 #include <sys/stat.h>
 
-#include "ui/data_folder.h"
-#include "temp_folder.h"
+#include "app/data_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

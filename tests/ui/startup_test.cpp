@@ -31,7 +31,7 @@ TEST_F(StartUp, EveryCaptionFitsItsControl) {
 TEST(StartUpWithoutSound, TellsThePlayerWhyAndGoesNoFurther) {
     const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
     qputenv("SDL_AUDIODRIVER", "no_such_driver");
-    MainWindow window(std::filesystem::temp_directory_path() / "gyrock_ui_no_sound");
+    MainWindow window(std::filesystem::temp_directory_path() / "gyrock_ui_no_sound", {});
     auto answerer = answerBoxes(&window, {QMessageBox::Ok});
     EXPECT_FALSE(window.startUp());
     qputenv("SDL_AUDIODRIVER", driver);

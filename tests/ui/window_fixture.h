@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/music_path.h"
 #include "ui/main_window.h"
 #include "ui/ui_form1.h"
 
@@ -106,7 +107,7 @@ protected:
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         if (!prefs.empty()) std::ofstream(folder_ / "prefs.txt", std::ios::binary) << prefs;
-        window_ = std::make_unique<MainWindow>(folder_);
+        window_ = std::make_unique<MainWindow>(folder_, app::musicFileFor(QCoreApplication::applicationDirPath()));
         ASSERT_TRUE(window_->startUp());
         window_->showCentred();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));

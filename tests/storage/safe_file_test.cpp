@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Gyrock developers
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include "storage/safe_file.h"
+#include "tests/support/temp_folder.h"
+
+using Status = gyrock::FileRead::Status;
+
+TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
+    TempFolder dir;
+    dir.write("f", std::string(100, 'x'));
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
+    const std::tuple<const char*, std::size_t, Status, std::size_t, bool> cases[] = {
+        {"f", 64, Status::Ok, 64, true}, {"f", 99, Status::Ok, 99, true},
+        {"f", 100, Status::Ok, 100, false}, {"gone", 9, Status::Missing, 0, false},
+        {"pipe", 9, Status::Unreadable, 0, false}, {".", 9, Status::Unreadable, 0, false},
+    };
+    for (const auto& [name, limit, status, size, truncated] : cases) {
+        const auto read = gyrock::readBounded(dir / name, limit);
+        EXPECT_EQ(read.status, status) << name << ' ' << limit;
+        EXPECT_EQ(read.bytes, std::string(size, 'x')) << name << ' ' << limit;
+        EXPECT_EQ(read.truncated, truncated) << name << ' ' << limit;
+    }
+}
+
+// A disk that fills up, or a temporary that cannot be synced (a null device):
+// the save fails and leaves the old file and no temporary.
+TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
+    for (const bool diskFull : {true, false}) {
+        if (!diskFull && ::geteuid() != 0) continue;  // making a device node needs root
+        TempFolder dir;
+        dir.write("f", "old");
+        inChild([&] {
+            const rlimit small{100, 100};
+            const auto temp = dir / ("f.tmp" + std::to_string(::getpid()));
+            std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(diskFull ? ::setrlimit(RLIMIT_FSIZE, &small)
+                               : ::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+            EXPECT_FALSE(gyrock::writeAtomically(dir / "f", std::string(20000, 'n'))) << diskFull;
+        });
+        EXPECT_EQ(dir.read("f"), "old") << diskFull;
+        EXPECT_EQ(dir.entries(), 1) << diskFull;
+    }
+}
+
+// A save killed between writing its temporary and the rename leaves the
+// temporary behind; those are cleared and nothing else.
+TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
+    const std::string dead = ".tmp90000009";  // beyond any process id
+    const std::pair<std::string, bool> cases[] = {
+        {"scores.txt" + dead, true}, {"scores.txt.tmp" + std::to_string(::getpid()), true},
+        {"scores.txt.tmp0", true}, {"scores.txt.tmp1", false},
+        {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save may be under way
+        {"scores.txt.tmp", false}, {"scores.txt.tmp12a", false},
+        {"scores.txt.tmp99999999999999999999", false}, {"other.txt" + dead, false},
+        {"xscores.txt" + dead, false}, {"scores.txt.bak", false},
+    };
+    TempFolder dir;
+    for (const auto& [name, _] : cases) dir.write(name, "left over");
+    EXPECT_EQ(gyrock::removeLeftoverTemporaries(dir / "scores.txt"), 3);
+    for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
+}
