@@ -7,6 +7,9 @@
 # (openbox). Rounds alternate the cases so that a busy machine weighs on all
 # alike; the medians are printed with their ratio to the bare window.
 # Usage: bench/cpu_compare.sh GYROCK BARE_WINDOW [SECONDS=10] [ROUNDS=3]
+# BASELINE=OTHER_GYROCK measures each game case with that program too, right
+# after the same case of GYROCK (rows "was ..."), to hold a change against
+# what it replaces in the same run.
 # Music is clear in every case (its decoding is not drawing). Cases: the bare
 # window, a game in the turning mode, one in the upright mode, the bare window
 # and a turning game with Left held down, a paused game, the game before a game.
@@ -113,6 +116,11 @@ for round in $(seq "$rounds"); do
     v=$("case_$c")
     results[$c]="${results[$c]:-} $v"
     line="$line $c $v%"
+    if [[ -n "${BASELINE:-}" && $c != bare* ]]; then
+      v=$(gyrock=$BASELINE "case_$c")
+      results[was_$c]="${results[was_$c]:-} $v"
+      line="$line was_$c $v%"
+    fi
   done
   echo "$line"
 done
@@ -121,11 +129,16 @@ median() { tr ' ' '\n' | awk NF | sort -g | awk '{ v[NR] = $1 } END { print (NR 
 base=$(echo "${results[bare]}" | median)
 base_arrow=$(echo "${results[bare_arrow]:-}" | median)
 echo "medians of $rounds rounds of ${seconds} s, program + X server, % of one core:"
+rows=()
 for c in "${cases[@]}"; do
+  rows+=("$c")
+  [[ -n "${BASELINE:-}" && $c != bare* ]] && rows+=("was_$c")
+done
+for c in "${rows[@]}"; do
   m=$(echo "${results[$c]}" | median)
   # An arrow held down costs every window its key events: held against the
   # bare window with the same arrow held.
-  b=$base; [[ $c == arrow ]] && b=$base_arrow
+  b=$base; [[ $c == arrow || $c == was_arrow ]] && b=$base_arrow
   awk -v c="$c" -v m="$m" -v b="$b" 'BEGIN { printf "  %-10s %7.3f%%  %5.2fx the bare window\n", c, m, (b > 0 ? m / b : 0) }'
 done
 [[ -f "$work/rss" ]] && echo "resident memory while playing (last round): $(cat "$work/rss") MB"

@@ -13,9 +13,6 @@
 
 namespace gyrock {
 
-using Flag = std::int16_t;  // 0 false, -1 true
-inline constexpr Flag kFalse = 0;
-inline constexpr Flag kTrue = -1;
 
 // The typed characters that pause and resume a game.
 inline bool isPauseKey(int keyascii) { return keyascii == 'P' || keyascii == 'p'; }
@@ -77,9 +74,9 @@ public:
     bool keyright = false;
     bool keyup = false;
     bool keydown = false;
-    Flag paused = kFalse;
-    Flag gameover = kFalse;
-    Flag gamewon = kFalse;
+    bool paused = false;
+    bool gameover = false;
+    bool gamewon = false;
     std::int32_t musicstream{};
     Random random;
 

@@ -27,7 +27,7 @@ Tick lastIdleTick(Tick now, Tick since, Tick spacing) {
 
 }  // namespace
 
-bool Game::stopped() const { return paused != 0 || gameover != 0 || gamewon != 0; }
+bool Game::stopped() const { return paused || gameover || gamewon; }
 
 void Game::play() {
     // All three ticks start afresh on entry: nothing moves on the first pass.
@@ -91,7 +91,7 @@ void Game::pass() {
 
     if (host_.tickCount() - lastfall >= static_cast<Tick>(falldelay)) {
         fallTick();
-        if (gameover != 0 || phase_ != Phase::Play) return;  // over, or a clearing effect runs first
+        if (gameover || phase_ != Phase::Play) return;  // over, or a clearing effect runs first
     }
 
     if (host_.tickCount() - lastdraw >= kRenderTick) renderTick();
@@ -179,7 +179,7 @@ void Game::fallTick() {
     }
     if (piecey < kLockRowLimit) {
         // Blocked in the top rows: the piece is discarded, not written.
-        gameover = kTrue;
+        gameover = true;
         phase_ = Phase::Idle;
         host_.finishGame();
         return;
@@ -214,13 +214,13 @@ void Game::draw() {
 }
 
 void Game::keyPress(int keyascii) {
-    if (gameover != 0 || host_.newGameButtonVisible()) return;
+    if (gameover || host_.newGameButtonVisible()) return;
     if (!isPauseKey(keyascii)) return;
-    if (paused == kFalse) {
-        paused = kTrue;
+    if (!paused) {
+        paused = true;
         host_.setPausedShown(true);
-    } else if (paused == kTrue) {
-        paused = kFalse;
+    } else if (paused) {
+        paused = false;
         host_.setPausedShown(false);
         play();
     }

@@ -60,7 +60,7 @@ void Game::finishClearLines() {
 }
 
 void Game::winGame() {
-    gamewon = kTrue;
+    gamewon = true;
     Victory victory = Victory::Upright;
     if (host_.boardTurning()) {
         score = score + kWinBonus;

@@ -5,13 +5,13 @@
 namespace gyrock {
 
 void Game::newGame() {
-    gamewon = kFalse;
+    gamewon = false;
 
     host_.setRestartEnabled(true);
     host_.setGameOverShown(false);
     host_.setGameModeFrameShown(false);
 
-    gameover = kFalse;
+    gameover = false;
     angle = 0;
     targetangle = 0;
     score = 0;

@@ -46,7 +46,7 @@ void MainWindow::askToRestart() {
         if (!sure) return;
         askYesNo(QStringLiteral("You want your board rotated, right? It's Gyrock, after all."), [this](bool turning) {
             auto restart = [this] {
-                game_.paused = kFalse;
+                game_.paused = false;
                 ui_->labelp->hide();
                 startNewGame();
             };
@@ -66,7 +66,7 @@ void MainWindow::pauseForPanel() {
     ui_->frameng->setEnabled(false);
     if (gameInProgress()) {
         ui_->labelp->show();
-        game_.paused = kTrue;
+        game_.paused = true;
         host_.schedule();
     }
 }
@@ -85,7 +85,7 @@ void MainWindow::closePanel(QWidget* panel) {
 }
 
 void MainWindow::resumeGame() {
-    game_.paused = kFalse;
+    game_.paused = false;
     ui_->labelp->hide();
     game_.play();
     host_.schedule();

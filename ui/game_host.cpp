@@ -100,7 +100,7 @@ void GameHost::freeMusic(std::int32_t handle) {
 
 void GameHost::drawBoard() {
     // A won game's board is gone from the window, whatever the pass still does.
-    if (game_.gamewon != 0) return;
+    if (game_.gamewon) return;
     view_.drawBoard(game_, ticked(ui_.opt_color), ticked(ui_.opt_aa));
 }
 

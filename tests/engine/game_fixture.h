@@ -37,8 +37,8 @@ protected:
 
     // Pauses and lets the loop see it, leaving the game idle and unpaused.
     void stop() {
-        const Flag was = game.paused;
-        game.paused = kTrue;
+        const bool was = game.paused;
+        game.paused = true;
         if (game.running()) game.step();
         game.paused = was;
     }

@@ -61,7 +61,7 @@ TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFini
         place(kShapeI, 8, 26);  // the I fills the gap at column 9
         host.calls.clear();
         runFor(5000);
-        EXPECT_EQ(game.gamewon, kTrue);
+        EXPECT_EQ(game.gamewon, true);
         // After the congratulation the pass still hands over and draws a new
         // preview, and the render tick draws; then the loop stops.
         const std::vector<std::string> tail(host.calls.end() - 10, host.calls.end());

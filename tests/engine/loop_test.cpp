@@ -67,7 +67,7 @@ TEST_F(Loop, APieceLocksAtTheFallTickAfterLandingOrEndsTheGameUnwrittenAboveRowS
         runFor(1400);
         EXPECT_EQ(cellBeforeLock, kEmpty);
         EXPECT_EQ(game.board(10, row + 2), ends ? kEmpty : 3);
-        EXPECT_EQ(game.gameover != kFalse, ends);
+        EXPECT_EQ(game.gameover, ends);
         EXPECT_EQ(host.calls.back() == "finishGame", ends);  // no redraw after it
         if (!ends) {
             EXPECT_EQ(std::tuple(game.piece, game.piecex, game.piecey), std::tuple(next, 9, 4));
@@ -143,18 +143,18 @@ using PauseKey = GameTest;
 
 TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
     // The Game Mode frame (no game yet, or the last one has ended), gameover, the key, whether it pauses.
-    using Row = std::tuple<bool, Flag, int, bool>;
+    using Row = std::tuple<bool, bool, int, bool>;
     for (auto [frameShown, over, key, pauses] :
-         {Row{true, kFalse, 'p', false}, Row{false, kTrue, 'P', false}, Row{false, kFalse, 'o', false},
-          Row{false, kFalse, 27, false}, Row{false, kFalse, 'P' + 256, false}, Row{false, kFalse, 'p', true},
-          Row{false, kFalse, 'P', true}}) {
+         {Row{true, false, 'p', false}, Row{false, true, 'P', false}, Row{false, false, 'o', false},
+          Row{false, false, 27, false}, Row{false, false, 'P' + 256, false}, Row{false, false, 'p', true},
+          Row{false, false, 'P', true}}) {
         SCOPED_TRACE(key);
         host.frameShown = frameShown;
         game.gameover = over;
-        game.paused = kFalse;
+        game.paused = false;
         host.calls.clear();
         game.keyPress(key);
-        EXPECT_EQ(game.paused != kFalse, pauses);
+        EXPECT_EQ(game.paused, pauses);
         EXPECT_EQ(host.calls, pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
     }
 }

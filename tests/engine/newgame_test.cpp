@@ -17,7 +17,7 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         // Leftovers of a first game.
         game.musicstream = 7;
         for (std::int32_t* value : {&game.score, &game.lines, &game.angle, &game.targetangle}) *value = 88;
-        for (Flag* flag : {&game.gameover, &game.gamewon}) *flag = kTrue;
+        for (bool* flag : {&game.gameover, &game.gamewon}) *flag = true;
         game.level = 3;
         for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;
         game.newGame();
@@ -33,7 +33,7 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         // score, lines, level, angle, target, over, won, where the piece starts
         EXPECT_EQ(std::tuple(game.score, game.lines, game.level, game.angle, game.targetangle, game.gameover,
                              game.gamewon, game.piecex, game.piecey),
-                  std::tuple(0, 0, 1, 0, 0, kFalse, kFalse, 9, 4));
+                  std::tuple(0, 0, 1, 0, 0, false, false, 9, 4));
         EXPECT_TRUE(game.turncount >= 120 && game.turncount <= 169) << game.turncount;
         EXPECT_GT(game.piece.n * game.nextpiece.n, 0);
         for (int x = 0; x < kBoardColumns; ++x) {

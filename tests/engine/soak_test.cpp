@@ -25,7 +25,7 @@ TEST(Soak, RandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
         host.calls.clear();
         game.newGame();
         host.run(game);
-        ASSERT_NE(game.gameover, kFalse);
+        ASSERT_NE(game.gameover, false);
         for (int x = 0; x < kBoardColumns; ++x) {
             for (int y = 0; y < kBoardRows; ++y) {
                 const int cell = game.board(x, y);

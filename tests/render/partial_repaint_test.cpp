@@ -63,7 +63,7 @@ public:
     void setGameModeFrameShown(bool shown) override { frameShown = shown; }
 
     void drawBoard() override {
-        if (game->gamewon != 0) return;
+        if (game->gamewon) return;
         renderer.composeBoard(*game, monochrome);
         shown(renderer.showBoard(game->angle, antialias));
     }
@@ -156,7 +156,7 @@ TEST(PartialRepaint, WholeGamesShowExactlyWhatAFullRedrawShows) {
         EXPECT_EQ(host.finishes, finishesBefore + 1) << round.name << ": the game should end lost";
     }
     play(host, game, kRounds[0], true);
-    EXPECT_NE(game.gamewon, kFalse);
+    EXPECT_NE(game.gamewon, false);
     EXPECT_FALSE(host.renderer.boardShown());
 
     EXPECT_GT(host.frames, 800);

@@ -51,19 +51,19 @@ TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
         const auto open = c.help ? &MainWindow::openHelp : &MainWindow::openOptions;
         const auto close = c.help ? &MainWindow::closeHelp : &MainWindow::closeOptions;
         if (c.inGame) {
-            game().paused = kFalse;  // as once the last row's game has ended
+            game().paused = false;  // as once the last row's game has ended
             w().startNewGame();
         }
         (w().*open)();
         EXPECT_TRUE(panel->isVisible());
         EXPECT_FALSE(f().frameng->isEnabled());
-        EXPECT_EQ(game().paused != kFalse, c.inGame);
+        EXPECT_EQ(game().paused, c.inGame);
         EXPECT_EQ(f().labelp->isVisible(), c.inGame);
 
         f().opt_remainp->setChecked(c.remainPaused);
         (w().*close)();
         const bool resumed = c.inGame && !c.remainPaused;
-        EXPECT_EQ(game().paused == kFalse && !f().labelp->isVisible(), resumed || !c.inGame);
+        EXPECT_EQ(!game().paused && !f().labelp->isVisible(), resumed || !c.inGame);
         EXPECT_FALSE(panel->isVisible());
         EXPECT_TRUE(f().frameng->isEnabled());
         if (resumed) w().characterTyped('p');
@@ -107,7 +107,7 @@ TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
         EXPECT_EQ(counters, QStringList({"Level : 1", "Score : 0", "Lines : 0"}));
         EXPECT_TRUE(f().cmdrestart->isEnabled());
         // A restarted game runs; a refused restart leaves the game paused.
-        EXPECT_EQ(game().paused, c.restarts ? kFalse : kTrue);
+        EXPECT_EQ(game().paused, !c.restarts);
         EXPECT_EQ(f().labelp->isVisible(), !c.restarts);
         EXPECT_FALSE(f().frameng->isVisible());
         if (c.restarts) w().characterTyped('p');
@@ -121,7 +121,7 @@ TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
     }
     w().characterTyped('p');
     ASSERT_TRUE(waitFor([this] { return f().frameng->isVisible(); }));
-    EXPECT_EQ(game().gameover, kTrue);
+    EXPECT_EQ(game().gameover, true);
     EXPECT_TRUE(f().gover->isVisible());
     EXPECT_FALSE(f().cmdrestart->isEnabled());
     EXPECT_EQ(game().angle, 0);
@@ -134,7 +134,7 @@ TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
 TEST_F(BoxUp, HoldsTheGameAndTheWindowWithoutBlockingIt) {
     w().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    game().paused = kFalse;
+    game().paused = false;
     w().startNewGame();
     w().askToRestart();
     ASSERT_NE(frontMessageBox(), nullptr);
@@ -146,7 +146,7 @@ TEST_F(BoxUp, HoldsTheGameAndTheWindowWithoutBlockingIt) {
     QTest::qWait(750);  // longer than a fall at level 1
     QTest::keyRelease(&w(), Qt::Key_Down);
     EXPECT_FALSE(f().opts->isVisible());
-    EXPECT_EQ(game().paused, kFalse);
+    EXPECT_EQ(game().paused, false);
     EXPECT_EQ(game().piecey, row);
     answer(QMessageBox::No);
     // The game goes on from where it was held.
@@ -161,7 +161,7 @@ TEST_F(Closing, APlatformCloseEndsEverythingAndSaves) {
         std::function<void(MainWindow&)> bringUp;
     };
     auto inGame = [](MainWindow& w) {
-        w.game().paused = kFalse;
+        w.game().paused = false;
         w.startNewGame();
     };
     const Row rows[] = {

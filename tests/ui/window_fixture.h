@@ -126,7 +126,7 @@ protected:
 
     // Starts a new game, as once the last one has ended, and pauses it at once.
     void startPausedGame() {
-        game().paused = kFalse;
+        game().paused = false;
         w().startNewGame();
         w().characterTyped('p');
     }
