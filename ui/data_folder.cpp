@@ -11,6 +11,7 @@
 
 #include "halloffame/data_files.h"
 #include "halloffame/safe_file.h"
+#include "ui/music_path.h"
 
 namespace gyrock {
 
@@ -46,8 +47,9 @@ QStringList carryOverPlayerFiles(const fs::path& from, const fs::path& to) {
 }
 
 fs::path defaultDataFolder(const QString& programFolder, const QString& perUserFolder) {
-    const bool portable = QFileInfo::exists(QDir(programFolder).filePath(QString::fromUtf8(portableMarkerName)));
-    if (portable && canWriteIn(programFolder)) return toPath(programFolder);
+    const bool ownFolder = ui::musicBesideProgram(programFolder) ||
+                           QFileInfo::exists(QDir(programFolder).filePath(QString::fromUtf8(portableMarkerName)));
+    if (ownFolder && canWriteIn(programFolder)) return toPath(programFolder);
     QDir().mkpath(perUserFolder);
     carryOverPlayerFiles(toPath(programFolder), toPath(perUserFolder));
     return toPath(perUserFolder);
