@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "app/music_path.h"
 #include "storage/data_files.h"
 #include "storage/safe_file.h"
 
@@ -46,8 +47,9 @@ QStringList carryOverPlayerFiles(const fs::path& from, const fs::path& to) {
 }
 
 fs::path defaultDataFolder(const QString& programFolder, const QString& perUserFolder) {
-    const bool portable = QFileInfo::exists(QDir(programFolder).filePath(QString::fromUtf8(portableMarkerName)));
-    if (portable && canWriteIn(programFolder)) return toPath(programFolder);
+    const bool ownFolder = app::musicBesideProgram(programFolder) ||
+                           QFileInfo::exists(QDir(programFolder).filePath(QString::fromUtf8(portableMarkerName)));
+    if (ownFolder && canWriteIn(programFolder)) return toPath(programFolder);
     QDir().mkpath(perUserFolder);
     carryOverPlayerFiles(toPath(programFolder), toPath(perUserFolder));
     return toPath(perUserFolder);

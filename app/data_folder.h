@@ -11,8 +11,8 @@
 
 namespace gyrock {
 
-// Beside the program, this file marks a build tree or a portable copy: those
-// keep the player's files in their own folder. An installed copy has none.
+// Beside the program, this file keeps the player's files in the program's
+// folder even without the music there. The build marks its own folder.
 inline constexpr const char* portableMarkerName = "gyrock.portable";
 
 // `requested` (from --data-dir) wins when not empty, created if missing; an
@@ -21,9 +21,12 @@ inline constexpr const char* portableMarkerName = "gyrock.portable";
 // program and user, which needs a QCoreApplication.
 std::optional<std::filesystem::path> chooseDataFolder(const QString& requested, QString* error);
 
-// The program's own folder when it carries the marker and can be written;
-// otherwise the per-user folder, created if missing, into which a player's
-// files found beside the program are carried over when it has none yet.
+// The program's own folder when it can be written and holds the music beside
+// the program (a copy as the game ships for players, a build tree) or the
+// marker. Otherwise (an installed copy, which finds its music through the
+// install layout; a program alone in a folder, such as a bin folder) the
+// per-user folder, created if missing, into which a player's files found
+// beside the program are carried over when it has none yet.
 std::filesystem::path defaultDataFolder(const QString& programFolder, const QString& perUserFolder);
 
 // Copies each of scores.txt and prefs.txt from `from` that `to` lacks, each

@@ -9,9 +9,13 @@
 
 namespace gyrock::app {
 
+bool musicBesideProgram(const QString& programDir) {
+    return QFileInfo::exists(QString::fromStdString(audio::musicFilePath(programDir.toStdString())));
+}
+
 std::string musicFileFor(const QString& programDir) {
     const std::string beside = audio::musicFilePath(programDir.toStdString());
-    if (QFileInfo::exists(QString::fromStdString(beside))) return beside;
+    if (musicBesideProgram(programDir)) return beside;
     // Where the build installs it, taken relative to the program so that an
     // installed tree works wherever it was put or unpacked.
     const QString installed = QDir::cleanPath(

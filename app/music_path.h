@@ -7,9 +7,13 @@
 
 namespace gyrock::app {
 
-// The music beside the program (a build tree, a portable copy), else where an
-// installed program finds it: where the build installs it, relative to the
-// program's folder.
+// Whether the music lies beside the program, as in a build tree and in a copy
+// unpacked as the game ships for players; an installed program finds it
+// elsewhere.
+bool musicBesideProgram(const QString& programDir);
+
+// The music beside the program, else where an installed program finds it:
+// where the build installs it, relative to the program's folder.
 std::string musicFileFor(const QString& programDir);
 
 }  // namespace gyrock::app

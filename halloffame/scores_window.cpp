@@ -4,10 +4,12 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMetaObject>
-#include <QGuiApplication>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "ui_scores.h"
 
@@ -39,6 +41,7 @@ ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
     // Tabbing into the name keeps it as it is, ready to be edited, instead
     // of selecting it for the next key to replace.
     ui_->Text1->installEventFilter(this);
+    ui_->Command1->installEventFilter(this);
     connect(ui_->Command1, &QPushButton::clicked, this, &ScoresWindow::confirm);
 }
 
@@ -110,13 +113,27 @@ void ScoresWindow::centreOnScreen() {
 
 void ScoresWindow::showInFront() {
     centreOnScreen();
-    ui_->Command1->setFocus();
     show();
     raise();
     activateWindow();
 }
 
+void ScoresWindow::showEvent(QShowEvent* event) {
+    // Every opening starts on OK, even after the player last clicked into the
+    // name: set here, before Qt gives the window's focus widget the focus on
+    // showing and activating it, however the window is shown.
+    if (!event->spontaneous()) ui_->Command1->setFocus();
+    QDialog::showEvent(event);
+}
+
 bool ScoresWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->Command1 && event->type() == QEvent::KeyPress) {
+        // The arrows the player still presses for the game as the window
+        // opens would move the focus from OK into the name, where the next
+        // key typed lands; the tab order alone leads there.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key >= Qt::Key_Left && key <= Qt::Key_Down) return true;  // the four arrows
+    }
     const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
                                                          : Qt::OtherFocusReason;
     if (watched == ui_->Text1 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {

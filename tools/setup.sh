@@ -19,7 +19,7 @@ packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick x11-utils weston
+  xvfb xauth xdotool imagemagick x11-utils openbox weston
   lame python3
   desktop-file-utils appstream groff-base man-db
   build-essential debhelper dpkg-dev fakeroot lintian

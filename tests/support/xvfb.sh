@@ -24,11 +24,20 @@ start_xvfb() {
 }
 x_answers() { xdpyinfo >/dev/null 2>&1; }
 
+# Starts openbox on that server and waits until it manages the screen, as a
+# desktop would: it decides which window gets the focus when one opens.
+start_window_manager() {
+  openbox >"$work/openbox.log" 2>&1 &
+  wm=$!
+  wait_until 10 wm_running || { echo "openbox did not start:" >&2; cat "$work/openbox.log" >&2; return 1; }
+}
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
 # Makes the scratch folder $work and cleans up on exit: ends the program
 # ($pid) and a helper ($keys: a key feeder, another copy, a compositor),
 # waiting for them since a program ended so saves its files first, stops the
-# X server and removes $work, made writable first since a test may have
-# locked parts of it.
+# window manager ($wm) and the X server and removes $work, made writable
+# first since a test may have locked parts of it.
 begin_session() {
   work=$(mktemp -d)
   trap end_session EXIT
@@ -37,7 +46,7 @@ end_session() {
   local p
   for p in "${pid:-}" "${keys:-}"; do [[ -n "$p" ]] && kill "$p" 2>/dev/null || true; done
   for p in "${pid:-}" "${keys:-}"; do [[ -n "$p" ]] && wait_until 10 process_ended "$p" || true; done
-  [[ -n "${XVFB_PID:-}" ]] && kill "$XVFB_PID" 2>/dev/null || true
+  for p in "${wm:-}" "${XVFB_PID:-}"; do [[ -n "$p" ]] && kill "$p" 2>/dev/null || true; done
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }

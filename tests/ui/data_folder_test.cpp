@@ -5,10 +5,12 @@
 #include <QString>
 
 #include <array>
+#include <tuple>
 
 #include <sys/stat.h>
 
 #include "app/data_folder.h"
+#include "audio/audio.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -17,17 +19,25 @@ QString q(const std::filesystem::path& p) { return QString::fromStdString(p.stri
 
 }  // namespace
 
-// A portable copy made read-only keeps the player's files per user.
-TEST(DataFolder, OnlyAMarkedWritableProgramFolderKeepsTheFiles) {
-    for (const auto& [marked, writable] : {std::pair{true, true}, {true, false}, {false, true}}) {
+// A copy as the game ships for players (the music beside the program) or a
+// marked one keeps the player's files in its folder while that can be
+// written; a program alone (a bin folder) or a read-only copy keeps them per user.
+TEST(DataFolder, AWritableFolderWithTheMusicOrTheMarkerKeepsTheFiles) {
+    const std::string music = std::filesystem::path(gyrock::audio::musicFilePath("")).filename();
+    // Beside the program ("": nothing), its folder writable, the files kept there.
+    const std::tuple<std::string, bool, bool> cases[] = {
+        {gyrock::portableMarkerName, true, true}, {gyrock::portableMarkerName, false, false},
+        {music, true, true}, {music, false, false}, {"", true, false},
+    };
+    for (const auto& [beside, writable, kept] : cases) {
         TempFolder program, perUser;
-        if (marked) program.write(gyrock::portableMarkerName, "");
+        if (!beside.empty()) program.write(beside, "");
         giveToPlayer(perUser.path());
         if (writable) giveToPlayer(program.path());
         ::chmod(program.path().c_str(), writable ? 0755 : 0555);
-        inChild([&, marked = marked, writable = writable] {
+        inChild([&, kept = kept] {
             const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
-            EXPECT_EQ(chosen, marked && writable ? program.path() : perUser / "gyrock");
+            EXPECT_EQ(chosen, kept ? program.path() : perUser / "gyrock");
             EXPECT_TRUE(std::filesystem::is_directory(chosen));
         }, true);
     }
@@ -58,7 +68,8 @@ TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
     }
 }
 
-// A build's own folder is marked and writable; looking leaves nothing behind.
+// A build's own folder holds the music and the marker and can be written;
+// looking leaves nothing behind.
 TEST(DataFolder, ProgramFolderWhenWritableAndNoProbeLeftBehind) {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     EXPECT_EQ(gyrock::chooseDataFolder(QString(), nullptr), program);

@@ -45,8 +45,7 @@ xdotool key p
 top_out || fail "the hall of fame never asked for a name"
 
 # Keys sent before the window has the keyboard go to the game window and are
-# lost. The click puts the text cursor in the name box whether the focus
-# started there or on OK (a stray Down moves it between them).
+# lost. The window opens on OK; the click puts the text cursor in the name box.
 focus_window "$sid" || fail "the scores window never got the keyboard"
 box() { import -window "$sid" -crop 119x17+53+292 +repage png:-; }
 box >"$work/box.png"
