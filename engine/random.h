@@ -13,7 +13,6 @@ class Random {
 public:
     explicit Random(std::uint64_t seed = 0x9E3779B97F4A7C15ull) : state_(seed) {}
 
-    void seed(std::uint64_t seed) { state_ = seed; }
     void reseed(std::uint32_t tick);
     // Uniform in [0, 1).
     double next();

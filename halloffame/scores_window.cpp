@@ -12,22 +12,11 @@
 #include <QShowEvent>
 
 #include "ui_scores.h"
+#include "widgets/fonts.h"
+#include "widgets/placement.h"
 
 namespace gyrock {
 
-namespace {
-
-// Designer stores whole points; the form's sizes are 9.75 and 8.25 pt.
-constexpr double headingPoints = 9.75;
-constexpr double rowPoints = 8.25;
-
-void setPoints(QWidget* widget, double points) {
-    QFont font = widget->font();
-    font.setPointSizeF(points);
-    widget->setFont(font);
-}
-
-}  // namespace
 
 ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
@@ -36,7 +25,7 @@ ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
       host_(host) {
     ui_->setupUi(this);
     setFixedSize(size());
-    applyFonts();
+    widgets::applyFractionalPointSizes(this);
     ui_->Text1->setMaxLength(maxNameLength);
     // Tabbing into the name keeps it as it is, ready to be edited, instead
     // of selecting it for the next key to replace.
@@ -46,17 +35,6 @@ ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
 }
 
 ScoresWindow::~ScoresWindow() = default;
-
-void ScoresWindow::applyFonts() {
-    setPoints(ui_->Label2, headingPoints);
-    setPoints(ui_->Label3, headingPoints);
-    for (int r = 0; r < hallOfFameSize; ++r) {
-        setPoints(nameLabel(r), rowPoints);
-        setPoints(scoreLabel(r), rowPoints);
-    }
-    setPoints(ui_->Text1, rowPoints);
-    setPoints(ui_->Command1, rowPoints);
-}
 
 QLabel* ScoresWindow::nameLabel(int row) const {
     return findChild<QLabel*>(QStringLiteral("scname%1").arg(row));
@@ -103,16 +81,8 @@ void ScoresWindow::confirm() {
     if (!host_.newGameButtonVisible() && !host_.remainPaused()) host_.resumeGame();
 }
 
-void ScoresWindow::centreOnScreen() {
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    QRect frame = geometry();
-    frame.moveCenter(screen->geometry().center());
-    move(frame.topLeft());
-}
-
 void ScoresWindow::showInFront() {
-    centreOnScreen();
+    widgets::centreOnScreen(this);
     show();
     raise();
     activateWindow();

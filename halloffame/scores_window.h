@@ -54,8 +54,6 @@ public slots:
     void reject() override {}
 
 private:
-    void applyFonts();
-    void centreOnScreen();
     void showInFront();
 
     std::unique_ptr<Ui::scores> ui_;

@@ -11,11 +11,9 @@ namespace gyrock {
 PrefsParse parsePrefs(std::string_view bytes, bool truncated) {
     PrefsParse result;
     result.damaged = truncated;
-    Prefs& p = result.prefs;
-    const std::array<std::int16_t*, 4> lines = {&p.opt_mus, &p.opt_aa, &p.opt_color,
-                                                &p.opt_remainp};
     FieldReader reader(bytes);
-    for (std::int16_t* value : lines) {
+    for (std::int16_t Prefs::*line : prefsFileLines) {
+        std::int16_t* value = &(result.prefs.*line);
         const auto field = reader.next();
         const auto number = field && !field->quoted ? parseInt32(field->text) : std::nullopt;
         if (number && *number >= checkClear && *number <= checkGreyed) {
@@ -30,8 +28,8 @@ PrefsParse parsePrefs(std::string_view bytes, bool truncated) {
 
 std::string formatPrefs(const Prefs& prefs) {
     std::string out;
-    for (std::int16_t v : {prefs.opt_mus, prefs.opt_aa, prefs.opt_color, prefs.opt_remainp}) {
-        out += std::to_string(v);
+    for (std::int16_t Prefs::*line : prefsFileLines) {
+        out += std::to_string(prefs.*line);
         out += "\r\n";
     }
     return out;

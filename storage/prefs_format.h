@@ -26,6 +26,10 @@ struct Prefs {
     bool operator==(const Prefs&) const = default;
 };
 
+// The options as prefs.txt holds them, one a line.
+inline constexpr std::int16_t Prefs::*prefsFileLines[] = {&Prefs::opt_mus, &Prefs::opt_aa, &Prefs::opt_color,
+                                                          &Prefs::opt_remainp};
+
 struct PrefsParse {
     Prefs prefs;
     bool damaged = false;

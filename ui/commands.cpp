@@ -100,14 +100,6 @@ void MainWindow::openHelp() { openPanel(ui_->framehelp); }
 void MainWindow::closeOptions() { closePanel(ui_->opts); }
 void MainWindow::closeHelp() { closePanel(ui_->framehelp); }
 
-void MainWindow::restoreDefaultOptions() {
-    const Prefs defaults;
-    setCheckValue(ui_->opt_mus, defaults.opt_mus);
-    setCheckValue(ui_->opt_aa, defaults.opt_aa);
-    setCheckValue(ui_->opt_color, defaults.opt_color);
-    setCheckValue(ui_->opt_remainp, defaults.opt_remainp);
-}
-
 void MainWindow::musicOptionChanged() {
     if (ticked(ui_->opt_mus)) {
         game_.musicstream = host_.openMusic();

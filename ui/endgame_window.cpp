@@ -2,8 +2,8 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "ui/endgame_window.h"
 
-#include "ui/fonts.h"
-#include "ui/placement.h"
+#include "widgets/fonts.h"
+#include "widgets/placement.h"
 #include "ui/ui_endgame.h"
 
 namespace gyrock::ui {
@@ -11,7 +11,7 @@ namespace gyrock::ui {
 EndGameWindow::EndGameWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui_(std::make_unique<Ui::endgame>()) {
     ui_->setupUi(this);
-    applyFractionalPointSizes(this);
+    widgets::applyFractionalPointSizes(this);
     setFixedSize(size());
     connect(ui_->Command1, &QPushButton::clicked, this, &EndGameWindow::anyTimeClicked);
 }
@@ -21,7 +21,7 @@ EndGameWindow::~EndGameWindow() = default;
 void EndGameWindow::setText(const QString& text) { ui_->Label1->setText(text); }
 
 void EndGameWindow::showCentred() {
-    centreOnScreen(this);
+    widgets::centreOnScreen(this);
     show();
     raise();
     activateWindow();

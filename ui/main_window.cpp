@@ -13,8 +13,8 @@
 #include "halloffame/scores_window.h"
 #include "ui/check_value.h"
 #include "ui/endgame_window.h"
-#include "ui/fonts.h"
-#include "ui/placement.h"
+#include "widgets/fonts.h"
+#include "widgets/placement.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
@@ -35,7 +35,7 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile, 
       game_(host_),
       boxes_(this, [this](bool held) { host_.setHeld(held); }) {
     ui_->setupUi(this);
-    applyFractionalPointSizes(this);
+    widgets::applyFractionalPointSizes(this);
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -59,8 +59,7 @@ void MainWindow::connectControls() {
     // Defaults, or the preferences read at start-up.
     // A greyed box counts as clear, so greyed to ticked is a change too.
     connect(ui_->opt_mus, &QCheckBox::stateChanged, this, &MainWindow::musicOptionChanged);
-    const std::initializer_list<QCheckBox*> options = {ui_->opt_mus, ui_->opt_aa, ui_->opt_color, ui_->opt_remainp};
-    for (QCheckBox* box : options) leaveGreyedOnClick(box);
+    leaveGreyedOnClicks();
     connect(ui_->opt_stakko, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected) stakkoChosen();
     });
@@ -96,7 +95,7 @@ bool MainWindow::startUp() {
 }
 
 void MainWindow::showCentred() {
-    centreOnScreen(this);
+    widgets::centreOnScreen(this);
     show();
     ui_->opt_gyrock->setChecked(true);
     ui_->opt_gyrock->setFocus(Qt::OtherFocusReason);

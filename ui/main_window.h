@@ -109,6 +109,8 @@ private:
 
     // The options in the check boxes, as the options file holds them.
     void showPreferences(const Prefs& prefs);
+    // A greyed box becomes an ordinary one once clicked.
+    void leaveGreyedOnClicks();
     Prefs preferences() const;
     void warnNotSaved(const std::vector<std::string>& files, std::function<void()> then = {});
     void checkHallOfFame();

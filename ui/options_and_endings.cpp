@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Gyrock developers
 // The window's side of the two data files and the hall of fame.
 #include <QMessageBox>
+#include <array>
 #include <cstdio>
 
 #include "halloffame/scores_window.h"
@@ -36,22 +37,37 @@ void MainWindow::warnNotSaved(const std::vector<std::string>& files, std::functi
     connect(box, &QMessageBox::finished, this, std::move(then));
 }
 
+namespace {
+
+// The four option boxes and the values of the options file they show, in the
+// order start-up sets them: only Music's box does anything on a change.
+struct OptionBox {
+    QCheckBox* box;
+    std::int16_t Prefs::*value;
+};
+std::array<OptionBox, 4> optionBoxes(const Ui::form1& form) {
+    return {{{form.opt_aa, &Prefs::opt_aa},
+             {form.opt_mus, &Prefs::opt_mus},
+             {form.opt_remainp, &Prefs::opt_remainp},
+             {form.opt_color, &Prefs::opt_color}}};
+}
+
+}  // namespace
+
 void MainWindow::showPreferences(const Prefs& prefs) {
-    // In this order; each change runs that box's own behaviour (only Music
-    // has one, and clearing it frees a stream that does not exist yet).
-    setCheckValue(ui_->opt_aa, prefs.opt_aa);
-    setCheckValue(ui_->opt_mus, prefs.opt_mus);
-    setCheckValue(ui_->opt_remainp, prefs.opt_remainp);
-    setCheckValue(ui_->opt_color, prefs.opt_color);
+    for (const OptionBox& option : optionBoxes(*ui_)) setCheckValue(option.box, prefs.*option.value);
 }
 
 Prefs MainWindow::preferences() const {
     Prefs prefs;
-    prefs.opt_mus = checkValue(ui_->opt_mus);
-    prefs.opt_aa = checkValue(ui_->opt_aa);
-    prefs.opt_color = checkValue(ui_->opt_color);
-    prefs.opt_remainp = checkValue(ui_->opt_remainp);
+    for (const OptionBox& option : optionBoxes(*ui_)) prefs.*option.value = checkValue(option.box);
     return prefs;
+}
+
+void MainWindow::restoreDefaultOptions() { showPreferences(Prefs{}); }
+
+void MainWindow::leaveGreyedOnClicks() {
+    for (const OptionBox& option : optionBoxes(*ui_)) leaveGreyedOnClick(option.box);
 }
 
 void MainWindow::checkHallOfFame() { scoresWindow().checkHallOfFame(); }

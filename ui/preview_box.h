@@ -15,7 +15,6 @@ public:
 
     // The picture is drawn scaled to whatever size the box has at the time.
     void setImage(const QImage& image);
-    const QImage& image() const { return image_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

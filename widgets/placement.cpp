@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include "ui/placement.h"
+#include "widgets/placement.h"
 
 #include <QScreen>
 #include <QWidget>
 
-namespace gyrock::ui {
+namespace gyrock::widgets {
 
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
@@ -13,4 +13,4 @@ void centreOnScreen(QWidget* window) {
     window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
-}  // namespace gyrock::ui
+}  // namespace gyrock::widgets

@@ -4,10 +4,10 @@
 
 class QWidget;
 
-namespace gyrock::ui {
+namespace gyrock::widgets {
 
 // Moves a top-level window so that its client area sits in the middle of the
 // part of its screen that windows may use.
 void centreOnScreen(QWidget* window);
 
-}  // namespace gyrock::ui
+}  // namespace gyrock::widgets

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include "ui/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QWidget>
 
-namespace gyrock::ui {
+namespace gyrock::widgets {
 namespace {
 
 void fix(QWidget* widget) {
@@ -23,4 +23,4 @@ void applyFractionalPointSizes(QWidget* root) {
     for (QWidget* child : root->findChildren<QWidget*>()) fix(child);
 }
 
-}  // namespace gyrock::ui
+}  // namespace gyrock::widgets

@@ -4,11 +4,11 @@
 
 class QWidget;
 
-namespace gyrock::ui {
+namespace gyrock::widgets {
 
 // Designer stores whole point sizes only; the window's fonts are 8.25 and
 // 9.75 pt, stored as 8 and 10. Puts the quarter points back on every widget
 // under root that has a font of its own.
 void applyFractionalPointSizes(QWidget* root);
 
-}  // namespace gyrock::ui
+}  // namespace gyrock::widgets
