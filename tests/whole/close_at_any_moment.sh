@@ -5,7 +5,7 @@
 # the hall of fame, a name typed but not entered, the notice of a failed save)
 # and with each signal a session or a terminal sends. Every time it must end
 # promptly with status 0, with both files written and an unconfirmed name left out.
-# Usage: close_at_any_moment.sh PROGRAM
+# Usage: close_at_any_moment.sh PROGRAM [openbox|none]
 set -euo pipefail
 program=$1
 source "$(dirname "$0")/../support/xvfb.sh"
@@ -125,6 +125,7 @@ cases=(
   "failed_save TERM"
 )
 start_xvfb
+[[ ${2:-openbox} == none ]] || start_window_manager || { echo "no window manager"; exit 1; }
 for case in "${!cases[@]}"; do
   echo "${cases[$case]}"
   ${cases[$case]}
