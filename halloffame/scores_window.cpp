@@ -26,6 +26,7 @@ ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
     ui_->setupUi(this);
     setFixedSize(size());
     widgets::applyFractionalPointSizes(this);
+    // Frame1 is the name entry laid over the table, Text1 its name box, Command1 OK.
     ui_->Text1->setMaxLength(maxNameLength);
     // Tabbing into the name keeps it as it is, ready to be edited, instead
     // of selecting it for the next key to replace.

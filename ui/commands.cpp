@@ -11,6 +11,8 @@
 
 namespace gyrock::ui {
 
+// labelp is the PAUSED label, frameng the Game Mode frame, opts and framehelp
+// the options and help panels, opt_remainp "Remain paused when submenus close".
 bool MainWindow::gameInProgress() { return !host_.newGameButtonVisible(); }
 
 QMessageBox* MainWindow::openBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {

@@ -13,7 +13,7 @@ EndGameWindow::EndGameWindow(QWidget* parent)
     ui_->setupUi(this);
     widgets::applyFractionalPointSizes(this);
     setFixedSize(size());
-    connect(ui_->Command1, &QPushButton::clicked, this, &EndGameWindow::anyTimeClicked);
+    connect(ui_->Command1, &QPushButton::clicked, this, &EndGameWindow::acknowledged);
 }
 
 EndGameWindow::~EndGameWindow() = default;

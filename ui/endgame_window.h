@@ -29,7 +29,7 @@ public slots:
     void reject() override {}
 
 signals:
-    void anyTimeClicked();
+    void acknowledged();
 
 private:
     std::unique_ptr<Ui::endgame> ui_;

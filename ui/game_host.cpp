@@ -70,6 +70,10 @@ void GameHost::stop() {
     stepTimer_.stop();
 }
 
+// The controls by their form names: opt_gyrock and opt_stakko the mode
+// buttons, opt_mus, opt_aa and opt_color the Music, Antialias and Monochrome
+// boxes, Cmdstart NEW GAME, cmdrestart RESTART, gover the GAME OVER label,
+// frameng the Game Mode frame, labelp the PAUSED label, nextpic2 the preview.
 bool GameHost::boardTurning() { return ui_.opt_gyrock->isChecked(); }
 bool GameHost::musicOn() { return ticked(ui_.opt_mus); }
 // Visible to the window, so that the answer does not depend on whether the

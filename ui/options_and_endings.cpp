@@ -82,7 +82,7 @@ void MainWindow::showVictory(Victory victory) {
     if (!endgame_) {
         endgame_ = std::make_unique<EndGameWindow>(this);
         boxes_.watch(endgame_.get());
-        connect(endgame_.get(), &EndGameWindow::anyTimeClicked, this, [this] {
+        connect(endgame_.get(), &EndGameWindow::acknowledged, this, [this] {
             endgame_->hide();
             checkHallOfFame();
         });
