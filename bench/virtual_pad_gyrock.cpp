@@ -29,6 +29,8 @@ int main(int argc, char* argv[]) {
     std::filesystem::create_directories(root / "sys/input1/capabilities");
     std::ofstream(root / "sys/input1/capabilities/key") << "7cdb000000000000 0 0 0 0\n";
     std::ofstream(root / "dev/event1");
+    // SIGTERM ends it, as it does the game.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) return 1;
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
