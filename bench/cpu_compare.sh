@@ -13,6 +13,7 @@
 # Music is clear in every case (its decoding is not drawing). Cases: the bare
 # window, a game in the turning mode, one in the upright mode, the bare window
 # and a turning game with Left held down, a paused game, the game before a game.
+# build/virtual_pad_gyrock as GYROCK measures the same with a pad plugged in.
 set -euo pipefail
 gyrock=${1:?usage: cpu_compare.sh GYROCK BARE_WINDOW [SECONDS] [ROUNDS]}
 bare=${2:?usage: cpu_compare.sh GYROCK BARE_WINDOW [SECONDS] [ROUNDS]}

@@ -10,6 +10,7 @@
 #include "render/board_renderer.h"
 #include "ui/board_view.h"
 #include "ui/keyboard.h"
+#include "ui/pad_input.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
@@ -38,12 +39,14 @@ GameHost::~GameHost() = default;
 
 Tick GameHost::tickCount() { return static_cast<Tick>(clock_.elapsed()); }
 
-bool GameHost::keyHeld(Arrow key) { return keyboard_->held(key); }
+// Held on the keyboard and a pad at once is held once.
+bool GameHost::keyHeld(Arrow key) { return keyboard_->held(key) || (pad_ && pad_->held(key)); }
 
 void GameHost::stepGame() {
 #ifdef GYROCK_WAKE_LOG
     wakeLog_.woke();
 #endif
+    if (pad_) pad_->poll();
     game_.step();
     schedule();
 }

@@ -26,6 +26,7 @@ namespace gyrock::ui {
 
 class BoardView;
 class Keyboard;
+class PadInput;
 
 // What the window does at the end of a game.
 struct GameEndings {
@@ -47,6 +48,8 @@ public:
     void setHeld(bool held);
     // The window is closing: the game never steps again.
     void stop();
+    // The pads hold the arrows too, and are read on every step.
+    void setPad(PadInput* pad) { pad_ = pad; }
 
     Tick tickCount() override;
     bool keyHeld(Arrow key) override;
@@ -84,6 +87,7 @@ private:
     WakeLog wakeLog_;
 #endif
     Keyboard* keyboard_ = nullptr;
+    PadInput* pad_ = nullptr;
     bool held_ = false;
     bool stopped_ = false;
 };

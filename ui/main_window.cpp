@@ -25,7 +25,8 @@ constexpr int kClientHeight = 482;
 
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile, QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile, const PadFolders& padFolders,
+                       QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::form1>()),
       files_(std::move(dataFolder)),
@@ -33,8 +34,10 @@ MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile, 
       host_(*this, *ui_, view_, game_, std::move(musicFile), [this](int keyascii) { characterTyped(keyascii); },
             GameEndings{[this](Victory victory) { showVictory(victory); }, [this] { checkHallOfFame(); }}),
       game_(host_),
-      boxes_(this, [this](bool held) { host_.setHeld(held); }) {
+      boxes_(this, [this](bool held) { host_.setHeld(held); }),
+      pads_(*this, padFolders) {
     ui_->setupUi(this);
+    host_.setPad(&pads_);
     widgets::applyFractionalPointSizes(this);
     setFixedSize(kClientWidth, kClientHeight);
     setAutoFillBackground(false);

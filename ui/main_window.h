@@ -17,6 +17,7 @@
 #include "storage/player_files.h"
 #include "ui/board_view.h"
 #include "ui/game_host.h"
+#include "ui/pad_input.h"
 
 namespace Ui {
 class form1;
@@ -34,7 +35,8 @@ class MainWindow : public QWidget, public ScoresHost {
     Q_OBJECT
 public:
     // dataFolder holds scores.txt and prefs.txt; musicFile is the music loop.
-    MainWindow(std::filesystem::path dataFolder, std::string musicFile, QWidget* parent = nullptr);
+    MainWindow(std::filesystem::path dataFolder, std::string musicFile, const PadFolders& padFolders = {},
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up before the window is shown: the audio, then the two files.
@@ -55,6 +57,7 @@ public:
     Ui::form1& form() { return *ui_; }
     GameHost& host() { return host_; }
     BoardView& view() { return view_; }
+    PadInput& pads() { return pads_; }
     ScoresWindow& scoresWindow();
     ScoresWindow* hallOfFameWindow() const { return scores_.get(); }
     EndGameWindow* congratulationWindow() const { return endgame_.get(); }
@@ -122,6 +125,7 @@ private:
     GameHost host_;
     Game game_;
     BoxGuard boxes_;
+    PadInput pads_;
     std::unique_ptr<ScoresWindow> scores_;
     std::unique_ptr<EndGameWindow> endgame_;
     // Runs once the Stakko message that a restart's choice shows is gone.

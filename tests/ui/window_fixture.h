@@ -107,7 +107,8 @@ protected:
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         if (!prefs.empty()) std::ofstream(folder_ / "prefs.txt", std::ios::binary) << prefs;
-        window_ = std::make_unique<MainWindow>(folder_, app::musicFileFor(QCoreApplication::applicationDirPath()));
+        window_ = std::make_unique<MainWindow>(folder_, app::musicFileFor(QCoreApplication::applicationDirPath()),
+                                               padFolders_);
         ASSERT_TRUE(window_->startUp());
         window_->showCentred();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -132,6 +133,7 @@ protected:
     }
 
     std::filesystem::path folder_;
+    PadFolders padFolders_{"/nonexistent/dev/input", "/nonexistent/sys/class/input"};
     std::unique_ptr<MainWindow> window_;
 };
 
