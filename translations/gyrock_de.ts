@@ -225,7 +225,7 @@
     <message>
         <location/>
         <source>Next :</source>
-        <translation>Dann :</translation>
+        <translation>Dann:</translation>
     </message>
     <message>
         <location/>

@@ -225,7 +225,7 @@
     <message>
         <location/>
         <source>Next :</source>
-        <translation>Sigue :</translation>
+        <translation>Sigue:</translation>
     </message>
     <message>
         <location/>

@@ -225,7 +225,7 @@
     <message>
         <location/>
         <source>Next :</source>
-        <translation>Après<byte value="xa0"/>:</translation>
+        <translation>Puis<byte value="xa0"/>:</translation>
     </message>
     <message>
         <location/>

@@ -39,6 +39,11 @@ TEST_F(StartUp, EveryCaptionFitsItsControlInEveryLanguage) {
             for (const std::string& clipped : gyrock::testing::clippedCaptions(window)) ADD_FAILURE() << clipped;
         };
         expectCaptionsFit(&w());
+        // The preview box lies over the end of the next piece's caption box
+        // and hides whatever of the caption reaches under it.
+        const int nextEnd = f().Label3->mapTo(&w(), QPoint(0, 0)).x() +
+                            QFontMetrics(f().Label3->font()).boundingRect(f().Label3->text()).right();
+        EXPECT_LT(nextEnd, f().centerpic->x()) << f().Label3->text().toStdString();
         for (const Victory victory : {Victory::Turning, Victory::Upright}) {
             w().host().showEndGame(victory);
             expectCaptionsFit(w().congratulationWindow());
