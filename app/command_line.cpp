@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -20,15 +21,16 @@ constexpr int kUsageError = 2;
 CommandLine readCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Falling-block puzzle whose well swings to random angles."));
+        QCoreApplication::translate("CommandLine", "Falling-block puzzle whose well swings to random angles."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Print this help and end."));
+                                  QCoreApplication::translate("CommandLine", "Print this help and end."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Print the version and end."));
+                                     QCoreApplication::translate("CommandLine", "Print the version and end."));
     const QCommandLineOption dataDir(
         QStringLiteral("data-dir"),
-        QStringLiteral("Keep the hall of fame and the options in <folder>, made if missing."),
-        QStringLiteral("folder"));
+        QCoreApplication::translate("CommandLine",
+                                    "Keep the hall of fame and the options in <folder>, made if missing."),
+        QCoreApplication::translate("CommandLine", "folder"));
     parser.addOptions({help, version, dataDir});
     // So that Qt's own -platform reads as one unknown option, not eight.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -37,16 +39,18 @@ CommandLine readCommandLine(const QStringList& arguments, QTextStream& out, QTex
                                                 : QFileInfo(arguments.first()).fileName();
     const auto usageError = [&](const QString& message) {
         err << program << ": " << message << "\n"
-            << "Try '" << program << " --help' for more information.\n";
+            << QCoreApplication::translate("CommandLine", "Try '%1 --help' for more information.").arg(program)
+            << "\n";
         err.flush();
         return CommandLine{kUsageError, {}};
     };
 
     if (!parser.parse(arguments)) return usageError(parser.errorText());
     if (parser.isSet(help)) {
-        // Qt names the program only when an application object exists.
+        // The first line in the program's own words, naming it as it was called.
         QString text = parser.helpText();
-        text.replace(0, text.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: %1 [options]").arg(program));
+        text.replace(0, text.indexOf(QLatin1Char('\n')),
+                     QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(program));
         out << text;
         out.flush();
         return CommandLine{0, {}};
@@ -57,11 +61,13 @@ CommandLine readCommandLine(const QStringList& arguments, QTextStream& out, QTex
         return CommandLine{0, {}};
     }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
-    if (parser.values(dataDir).size() > 1) return usageError(QStringLiteral("--data-dir given more than once"));
+        return usageError(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
+                              .arg(parser.positionalArguments().first()));
+    if (parser.values(dataDir).size() > 1)
+        return usageError(QCoreApplication::translate("CommandLine", "--data-dir given more than once"));
     if (!parser.isSet(dataDir)) return {};
     const QString folder = parser.value(dataDir);
-    if (folder.isEmpty()) return usageError(QStringLiteral("the folder name is empty"));
+    if (folder.isEmpty()) return usageError(QCoreApplication::translate("CommandLine", "the folder name is empty"));
     QString problem;
     const auto chosen = chooseDataFolder(folder, &problem);
     if (!chosen) {

@@ -62,12 +62,15 @@ std::optional<fs::path> chooseDataFolder(const QString& requested, QString* erro
     }
     QString problem;
     if (!QDir().mkpath(requested) || !QFileInfo(requested).isDir()) {
-        problem = QStringLiteral("it cannot be created");
+        problem = QCoreApplication::translate("DataFolder", "it cannot be created");
     } else if (!canWriteIn(requested)) {
-        problem = QStringLiteral("nothing can be written in it");
+        problem = QCoreApplication::translate("DataFolder", "nothing can be written in it");
     }
     if (problem.isEmpty()) return toPath(QFileInfo(requested).absoluteFilePath());
-    if (error) *error = QStringLiteral("cannot keep the data files in '%1': %2").arg(requested, problem);
+    if (error) {
+        *error = QCoreApplication::translate("DataFolder", "cannot keep the data files in '%1': %2")
+                     .arg(requested, problem);
+    }
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #include "app/music_path.h"
 #include "app/signals.h"
 #include "app/single_instance.h"
+#include "app/translations.h"
 #include "ui/title.h"
 
 namespace {
@@ -29,14 +30,24 @@ QIcon programIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The player's language, for the command line's texts and the window's.
+    gyrock::app::Translations translations(gyrock::app::messagesLocale());
+
     // Before anything opens a display or the sound device: --help, --version
-    // and a wrong option need neither.
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    const auto options = gyrock::app::readCommandLine(gyrock::app::argumentsOf(argc, argv), out, err);
+    // and a wrong option need neither. Qt translates only through an
+    // application object, so the command line has a display-less one of its own.
+    gyrock::app::CommandLine options;
+    {
+        QCoreApplication commandLine(argc, argv);
+        translations.install();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        options = gyrock::app::readCommandLine(gyrock::app::argumentsOf(argc, argv), out, err);
+    }
     if (options.exitStatus) return *options.exitStatus;
 
     QApplication app(argc, argv);
+    translations.install();
     QApplication::setApplicationName(gyrock::ui::programName());
     // Wayland compositors match the window to its menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(GYROCK_APP_ID));

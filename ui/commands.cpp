@@ -44,9 +44,9 @@ void MainWindow::startNewGame() {
 }
 
 void MainWindow::askToRestart() {
-    askYesNo(QStringLiteral("Are you sure you want to restart the game?"), [this](bool sure) {
+    askYesNo(tr("Are you sure you want to restart the game?"), [this](bool sure) {
         if (!sure) return;
-        askYesNo(QStringLiteral("You want your board rotated, right? It's Gyrock, after all."), [this](bool turning) {
+        askYesNo(tr("You want your board rotated, right? It's Gyrock, after all."), [this](bool turning) {
             auto restart = [this] {
                 game_.paused = false;
                 ui_->labelp->hide();
@@ -112,7 +112,7 @@ void MainWindow::musicOptionChanged() {
 }
 
 void MainWindow::stakkoChosen() {
-    tell(QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), [this] {
+    tell(tr("Yeah, go ahead and play Stakko, you chickenshit."), [this] {
         if (auto then = std::exchange(afterStakkoMessage_, {})) then();
     });
 }

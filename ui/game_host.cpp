@@ -91,9 +91,9 @@ void GameHost::setPausedShown(bool shown) { ui_.labelp->setVisible(shown); }
 void GameHost::setCounter(Counter which, std::int32_t value) {
     // The counters: Label1 the level, Label2 the score, Label4 the lines.
     switch (which) {
-        case Counter::Level: ui_.Label1->setText(QStringLiteral("Level : %1").arg(value)); return;
-        case Counter::Score: ui_.Label2->setText(QStringLiteral("Score : %1").arg(value)); return;
-        case Counter::Lines: ui_.Label4->setText(QStringLiteral("Lines : %1").arg(value)); return;
+        case Counter::Level: ui_.Label1->setText(tr("Level : %1").arg(value)); return;
+        case Counter::Score: ui_.Label2->setText(tr("Score : %1").arg(value)); return;
+        case Counter::Lines: ui_.Label4->setText(tr("Lines : %1").arg(value)); return;
     }
 }
 

@@ -5,6 +5,7 @@
 // that steps the game, the options read from the controls, the counters, the
 // music and the end of a game. The board's frames go to the board view.
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <functional>
@@ -35,6 +36,8 @@ struct GameEndings {
 };
 
 class GameHost : public gyrock::GameHost {
+    Q_DECLARE_TR_FUNCTIONS(GameHost)  // the counters' captions
+
 public:
     // window shows form and view; a typed pause key goes to onCharacter.
     GameHost(QWidget& window, Ui::form1& form, BoardView& view, Game& game, std::string musicFile,

@@ -88,7 +88,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 bool MainWindow::startUp() {
     if (!audio::init()) {
-        audio::reportAudioError(QString::fromUtf8(audio::kSoundInitFailedMessage));
+        audio::reportAudioError(audio::kSoundInitFailedMessage);
         return false;
     }
     audioRunning_ = true;

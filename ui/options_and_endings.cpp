@@ -21,8 +21,8 @@ void MainWindow::saveHallOfFame() {
 void MainWindow::warnNotSaved(const std::vector<std::string>& files, std::function<void()> then) {
     QStringList paths;
     for (const std::string& file : files) paths << QString::fromStdString((files_.folder() / file).string());
-    const QString text = QStringLiteral("Could not save %1.\r\nCheck that the folder can be written to.")
-                             .arg(paths.join(QStringLiteral(" and ")));
+    const QString text =
+        tr("Could not save %1.\r\nCheck that the folder can be written to.").arg(paths.join(tr(" and ")));
     // Also where a session's log keeps it: after a signal nobody may be
     // there to read a box, and the program ends regardless.
     std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
@@ -88,10 +88,10 @@ void MainWindow::showVictory(Victory victory) {
         });
     }
     endgame_->setText(victory == Victory::Turning
-                          ? QStringLiteral("Congratulations! You have managed to defeat a very difficult game! For "
-                                           "this achievement, you get a +1000 bonus to your score!")
-                          : QStringLiteral("Congratulations! You have managed to defeat the Stakko version! Now play "
-                                           "the Gyrock version for a real challenge!"));
+                          ? tr("Congratulations! You have managed to defeat a very difficult game! For "
+                               "this achievement, you get a +1000 bonus to your score!")
+                          : tr("Congratulations! You have managed to defeat the Stakko version! Now play "
+                               "the Gyrock version for a real challenge!"));
     endgame_->showCentred();
 }
 

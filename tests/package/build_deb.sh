@@ -4,8 +4,8 @@
 # Builds the Debian package from a scratch copy of the source (the tree
 # itself stays clean), then checks what it ships: the exact file list, the
 # dependencies, lintian, the metainfo, menu entry and icon as an installed
-# tree, and the program itself run from the unpacked package, where Debian's
-# layout puts the music away from the usual place.
+# tree, and the program itself run from the unpacked package (where Debian's
+# layout puts the music away from the usual place), in German too.
 # Usage: build_deb.sh SOURCE_DIR VERSION
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
@@ -61,6 +61,10 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 # The metainfo, menu entry and icons as they are found together once installed.
 appstreamcli validate-tree --no-net --pedantic "$root" || fail "the installed tree's metainfo"
+
+# The translations are built in: the packaged program speaks the player's language.
+env -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 "$root/usr/games/gyrock" --help | grep -q '^Aufruf: gyrock \[Optionen\]$' ||
+  fail "the packaged program does not speak German"
 
 start_xvfb
 "$root/usr/games/gyrock" --data-dir "$work/data" >"$work/log" 2>&1 &

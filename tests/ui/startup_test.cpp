@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-// The main window as it first appears, and a start without sound.
+// The main window as it first appears, in each language, and a start
+// without sound.
+#include "app/translations.h"
 #include "engine/game.h"
+#include "halloffame/scores_window.h"
 #include "tests/support/captions_fit.h"
 #include "ui/endgame_window.h"
 #include "window_fixture.h"
@@ -11,20 +14,48 @@ namespace {
 
 using StartUp = WindowTest;
 
-// Every caption in the font it gets here, with the longest texts the game
-// puts into its counters and its congratulation window.
-TEST_F(StartUp, EveryCaptionFitsItsControl) {
-    f().Label1->setText(QStringLiteral("Level : 30"));
-    f().Label2->setText(QStringLiteral("Score : 999999"));
-    f().Label4->setText(QStringLiteral("Lines : 450"));
-    for (const std::string& clipped : gyrock::testing::clippedCaptions(&w())) ADD_FAILURE() << clipped;
-
-    for (const Victory victory : {Victory::Turning, Victory::Upright}) {
-        w().host().showEndGame(victory);
-        EndGameWindow* endgame = w().congratulationWindow();
-        ASSERT_NE(endgame, nullptr);
-        for (const std::string& clipped : gyrock::testing::clippedCaptions(endgame)) ADD_FAILURE() << clipped;
-        endgame->hide();
+// In the player's language, or as written: every caption in the font it gets
+// here, with the longest texts the game puts into its counters, both
+// congratulations and the hall of fame; a question's buttons are Qt's own.
+TEST_F(StartUp, EveryCaptionFitsItsControlInEveryLanguage) {
+    const struct {
+        const char* locale;
+        const char* newGame;
+        const char* yes;
+    } languages[] = {
+        {"C", "NEW GAME", "&Yes"},  {"en_GB", "NEW GAME", "&Yes"}, {"de_AT", "SPIELEN", "&Ja"},
+        {"fr_FR", "JOUER", "&Oui"}, {"es_MX", "JUGAR", "&Sí"},     {"el_GR", "ΠΑΙΞΕ", "&Ναι"},
+    };
+    for (const auto& language : languages) {
+        SCOPED_TRACE(language.locale);
+        app::Translations translations{QLocale(QString::fromLatin1(language.locale))};
+        translations.install();
+        open();
+        EXPECT_EQ(f().Cmdstart->text().toStdString(), language.newGame);
+        w().host().setCounter(Counter::Level, 30);
+        w().host().setCounter(Counter::Score, 999999);
+        w().host().setCounter(Counter::Lines, 450);
+        const auto expectCaptionsFit = [](QWidget* window) {
+            for (const std::string& clipped : gyrock::testing::clippedCaptions(window)) ADD_FAILURE() << clipped;
+        };
+        expectCaptionsFit(&w());
+        // The preview box lies over the end of the next piece's caption box
+        // and hides whatever of the caption reaches under it.
+        const int nextEnd = f().Label3->mapTo(&w(), QPoint(0, 0)).x() +
+                            QFontMetrics(f().Label3->font()).boundingRect(f().Label3->text()).right();
+        EXPECT_LT(nextEnd, f().centerpic->x()) << f().Label3->text().toStdString();
+        for (const Victory victory : {Victory::Turning, Victory::Upright}) {
+            w().host().showEndGame(victory);
+            expectCaptionsFit(w().congratulationWindow());
+            w().congratulationWindow()->hide();
+        }
+        w().showHighScores();
+        expectCaptionsFit(w().hallOfFameWindow());
+        w().askToRestart();
+        QMessageBox* question = frontMessageBox();
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(question->button(QMessageBox::Yes)->text().toStdString(), language.yes);
+        answer(QMessageBox::No);
     }
 }
 

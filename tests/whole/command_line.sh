@@ -4,7 +4,8 @@
 # The options on a machine with no display and no sound: each row runs the
 # real program and expects its exit status and a line on the right stream.
 # Any row that got as far as a window would abort (no display); any that
-# opened the sound device would leave SDL's disk-driver file behind.
+# opened the sound device would leave SDL's disk-driver file behind. A row
+# may start with the locale it runs in.
 # Usage: command_line.sh PROGRAM VERSION
 set -euo pipefail
 program=$1
@@ -19,10 +20,15 @@ failures=0
 while IFS='|' read -r args status stream pattern; do
   [[ -z "$args" ]] && continue
   args=${args//WORK/$work}
+  locale=()
+  while [[ $args =~ ^(LANG|LANGUAGE)=([^ ]*)\ (.*)$ ]]; do
+    locale+=("${BASH_REMATCH[1]}=${BASH_REMATCH[2]}")
+    args=${BASH_REMATCH[3]}
+  done
   rm -f "$work/audio" "$work/out" "$work/err"
   # shellcheck disable=SC2086 # the row's arguments are meant to be split
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR \
-    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio" \
+    SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio" "${locale[@]}" \
     "$program" $args >"$work/out" 2>"$work/err" && got=0 || got=$?
   other=$([[ $stream == out ]] && echo err || echo out)
   why=""
@@ -48,6 +54,11 @@ stray|2|err|unexpected argument 'stray'
 --data-dir WORK/a-file/sub|2|err|cannot keep the data files in '.*/a-file/sub': it cannot be created
 --data-dir /proc/self|2|err|cannot keep the data files in '/proc/self': nothing can be written
 --data-dir WORK/kept --data-dir WORK/kept|2|err|given more than once
+LANG=de_DE.UTF-8 --help|0|out|^Aufruf: gyrock \[Optionen\]$
+LANG=el_GR.UTF-8 --bogus|2|err|^gyrock: Άγνωστη επιλογή 'bogus'\.$
+LANG=es_ES.UTF-8 --data-dir=|2|err|^Prueba 'gyrock --help' para más información\.$
+LANG=fr_FR.UTF-8 LANGUAGE=en:fr --help|0|out|^Usage: gyrock \[options\]$
+LANG=C.UTF-8 LANGUAGE=de --help|0|out|^Usage: gyrock \[options\]$
 ROWS
 
 # Nothing a refused run tried should stay behind.
