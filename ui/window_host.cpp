@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "audio/audio.h"
+#include "render/preview.h"
 #include "ui/check_value.h"
 #include "ui/endgame_window.h"
 #include "ui/keyboard.h"
@@ -145,14 +146,6 @@ void WindowHost::checkFrames() {
     if (!frameCheck_) frameCheck_ = std::make_unique<FrameCheck>();
     // Starts from a window painted whole.
     window_.repaint();
-}
-
-QImage WindowHost::drawingLayer() const {
-    QImage layer(window_.size() * renderer_.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(renderer_.devicePixelRatio());
-    layer.fill(Qt::transparent);
-    if (renderer_.boardShown()) renderer_.putOnWindow(layer, renderer_.shownAngle(), renderer_.shownAntialiased());
-    return layer;
 }
 
 void WindowHost::drawPreview() {

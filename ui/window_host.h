@@ -42,8 +42,6 @@ public:
     void startClosing() { closing_ = true; }
     // Paints region of the window from what the renderer keeps.
     void paint(const QRegion& region);
-    // The board as the window shows it, over a transparent client area.
-    QImage drawingLayer() const;
     // Compares every frame with a full redraw from now on (as GYROCK_CHECK_FRAMES=1 does).
     void checkFrames();
     const FrameCheck* frameCheck() const { return frameCheck_.get(); }

@@ -189,6 +189,7 @@ TEST(PartialRepaint, ARepaintShortOfWhatChangedIsCaught) {
 using ShowBoard = RenderTest;
 
 TEST_F(ShowBoard, RepaintsOnlyWhatTheFrameChanged) {
+    BoardRenderer renderer(pictures());
     game.piece = makeShape(6);
     game.piecex = 8;
     game.piecey = 15;
