@@ -20,8 +20,6 @@ void BoardRenderer::setDevicePixelRatio(qreal ratio) {
     ratio_ = ratio;
     const ScaledPictures scaled = scaler_.at(ratio);
     picture_.setPictures(scaled);
-    // The square is drawn whole from the new picture.
-    picture_.damage().clear();
     square_.setDensity(ratio, scaled.background, ratio * kTileSize / scaled.cell,
                        picture_.framed());
 }

@@ -6,8 +6,9 @@
 #include <QImage>
 #include <QString>
 #include <array>
-#include <cmath>
 #include <optional>
+
+#include "render/density.h"
 
 namespace gyrock::render {
 
@@ -15,11 +16,6 @@ namespace gyrock::render {
 inline constexpr int kTileSize = 16;
 // Piece and board values 1 to 9 are drawn with the tile of that number.
 inline constexpr bool hasTile(int value) { return value >= 1 && value <= 9; }
-
-// Logical pixels at a density, in whole device pixels.
-inline int devicePixels(double logical, qreal ratio) {
-    return static_cast<int>(std::lround(logical * ratio));
-}
 
 // Loaded from the embedded resources (or from another folder, given with its
 // trailing slash). One that is missing or not of its size is replaced by a

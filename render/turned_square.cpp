@@ -3,15 +3,18 @@
 #include "render/turned_square.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
-#include "render/pictures.h"
+#include "render/density.h"
 
 namespace gyrock::render {
 namespace {
 
 constexpr double kCentre = TurnedSquare::kSide / 2.0;
+// Device pixels drawn to spare on each side of a repaint: wherever the
+// window's own rounding of the logical rectangle lands, the square there is
+// up to date.
+constexpr int kSpare = 1;
 
 }  // namespace
 
@@ -19,7 +22,7 @@ void TurnedSquare::setDensity(qreal ratio, const QImage& background, double pict
                               const QImage& framed) {
     ratio_ = ratio;
     pictureScale_ = pictureScale;
-    picture_ = framed.size() - QSize(2, 2);
+    picture_ = pixels::unframedSize(framed);
     background_ = background;
     const int side = devicePixels(kSide, ratio);
     square_ = QImage(side, side, QImage::Format_RGB32);
@@ -33,7 +36,7 @@ pixels::Turn TurnedSquare::turn() const {
 }
 
 QRect TurnedSquare::boardArea() const {
-    return pixels::turnedArea(QRectF(QPointF(0, 0), picture_), picture_, turn());
+    return pixels::turnedArea(QRectF(QPointF(), picture_), picture_, turn());
 }
 
 void TurnedSquare::draw(QImage& square, const QImage& framed, QRect deviceClip,
@@ -82,25 +85,10 @@ void TurnedSquare::draw(QImage& square, const QImage& framed, QRect deviceClip,
 
 void TurnedSquare::redraw(const QImage& framed, QRect deviceArea,
                           std::optional<pixels::Turn> before) {
-    if (deviceArea.isEmpty()) return;
-    // The window repaints logical pixels; at a fractional density they are
-    // widened to a step whose device edges are whole, so both sides agree on
-    // exactly which device pixels are meant.
-    const int step = ratio_ == std::floor(ratio_) ? 1 : 4;
-    auto down = [&](double v) { return static_cast<int>(std::floor(v / ratio_ / step)) * step; };
-    auto up = [&](double v) { return static_cast<int>(std::ceil(v / ratio_ / step)) * step; };
-    const QRect logical =
-        QRect(QPoint(down(deviceArea.left()), down(deviceArea.top())),
-              QPoint(up(deviceArea.right() + 1) - 1, up(deviceArea.bottom() + 1) - 1))
-            .intersected(area());
+    const QRect logical = logicalCover(deviceArea, ratio_).intersected(area());
     if (logical.isEmpty()) return;
-    const QRect exact(
-        QPoint(devicePixels(logical.left(), ratio_), devicePixels(logical.top(), ratio_)),
-        QPoint(devicePixels(logical.right() + 1, ratio_) - 1,
-               devicePixels(logical.bottom() + 1, ratio_) - 1));
-    // A device pixel to spare on each side: wherever the window's own
-    // rounding of the logical rectangle lands, the square there is up to date.
-    draw(square_, framed, exact.adjusted(-1, -1, 1, 1), before ? &*before : nullptr);
+    draw(square_, framed, deviceRect(logical, ratio_).adjusted(-kSpare, -kSpare, kSpare, kSpare),
+         before ? &*before : nullptr);
     damage_.add(logical);
 }
 

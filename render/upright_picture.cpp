@@ -14,14 +14,14 @@ namespace {
 constexpr int kColumns = UprightPicture::kColumns;
 constexpr int kFirstColumn = kLeftWall, kLastColumn = kRightWall;
 constexpr int kLastRow = kFloorRow, kFirstRow = kLastRow - UprightPicture::kRows + 1;
-constexpr int kMonochromeTile = 0;
+constexpr std::int8_t kMonochromeTile = 0;
 
-// The tile a board cell is drawn with, or -1 for none (empty, or a value no
+// The tile a board cell is drawn with, or the backdrop (empty, or a value no
 // tile belongs to).
-int boardTile(int c, bool monochrome) {
-    if (c == 0) return -1;
+std::int8_t boardTile(std::int8_t c, bool monochrome) {
+    if (c == 0) return UprightPicture::kBackdrop;
     if (monochrome) return c == kWall ? kWall : kMonochromeTile;
-    return hasTile(c) ? c : -1;
+    return hasTile(c) ? c : UprightPicture::kBackdrop;
 }
 
 int cellIndex(int column, int row) {
@@ -36,9 +36,9 @@ bool drawn(int column, int row) {
 
 UprightPicture::Cells frameCells(const Game& game, bool monochrome) {
     UprightPicture::Cells cells;
-    cells.fill(-1);
+    cells.fill(UprightPicture::kBackdrop);
     // The falling piece first: locked cells drawn after it cover it.
-    const int n = std::clamp(game.piece.n, 0, 4);
+    const int n = std::clamp(game.piece.n, 0, static_cast<int>(game.piece.cells.size()));
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
             const int v = game.piece(i, j);
@@ -51,19 +51,21 @@ UprightPicture::Cells frameCells(const Game& game, bool monochrome) {
     }
     for (int y = kFirstRow; y <= kLastRow; ++y) {
         for (int x = kFirstColumn; x <= kLastColumn; ++x) {
-            const int t = boardTile(game.board(x, y), monochrome);
-            if (t >= 0) cells[cellIndex(x, y)] = static_cast<std::int8_t>(t);
+            const std::int8_t tile = boardTile(game.board(x, y), monochrome);
+            if (tile != UprightPicture::kBackdrop) cells[cellIndex(x, y)] = tile;
         }
     }
     return cells;
 }
 
-UprightPicture::UprightPicture() { cells_.fill(-1); }
+UprightPicture::UprightPicture() { cells_.fill(kBackdrop); }
 
 void UprightPicture::setPictures(const ScaledPictures& pictures) {
     pictures_ = pictures;
     framed_ = composedAfresh();
-    damage_.add(QRect(QPoint(0, 0), size()));
+    // Damage in pixels of the old size means nothing now: whoever shows the
+    // picture shows it whole.
+    damage_.clear();
 }
 
 QRect UprightPicture::cellArea(int index) const {
@@ -75,7 +77,7 @@ QRect UprightPicture::cellArea(int index) const {
 void UprightPicture::drawCell(QImage& framed, int index, int tile) const {
     const QRect area = cellArea(index);
     const QPoint to = area.topLeft() + QPoint(1, 1);
-    if (tile < 0) {
+    if (tile == kBackdrop) {
         copyArea(framed, pictures_.backdrop, area, to);
     } else {
         const QImage& picture = pictures_.tiles[static_cast<std::size_t>(tile)];

@@ -14,6 +14,7 @@
 #include "engine/game.h"
 #include "render/damage.h"
 #include "render/pictures.h"
+#include "render/pixels/turn.h"
 
 namespace gyrock::render {
 
@@ -21,10 +22,13 @@ class UprightPicture {
   public:
     // The board as drawn: wall to wall, and the lowest rows up to the floor.
     static constexpr int kColumns = kRightWall - kLeftWall + 1, kRows = 24;
-    using Cells = std::array<std::int8_t, kColumns * kRows>;  // tile per cell, -1 the backdrop
+    // The tile of each cell, row by row, or the backdrop.
+    using Cells = std::array<std::int8_t, kColumns * kRows>;
+    static constexpr std::int8_t kBackdrop = -1;
 
     UprightPicture();
-    // Draws every cell afresh from pictures of another size.
+    // Draws every cell afresh from pictures of another size; the damage goes,
+    // as the picture must be shown whole.
     void setPictures(const ScaledPictures& pictures);
     // Draws the cells that do not already show what they should, marked ones
     // included: a mark lasts until the next frame.
@@ -35,7 +39,7 @@ class UprightPicture {
 
     // The picture inside a transparent border of one pixel, as the turn reads it.
     const QImage& framed() const { return framed_; }
-    QSize size() const { return framed_.size() - QSize(2, 2); }
+    QSize size() const { return pixels::unframedSize(framed_); }
     int cellSide() const { return pictures_.cell; }
     // The picture pixels changed since the damage was last taken.
     Damage& damage() { return damage_; }

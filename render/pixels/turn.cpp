@@ -127,7 +127,7 @@ void turnInto(QImage& dest, QRect clip, const QImage& framed, const Turn& turn, 
     clip =
         clip.intersected(dest.rect()).intersected(under != nullptr ? under->rect() : dest.rect());
     if (clip.isEmpty()) return;
-    const QSize picture = framed.size() - QSize(2, 2);
+    const QSize picture = unframedSize(framed);
     const Mapping m = mapping(picture, turn);
     thread_local Spans ownSpans;
     const bool known = knownSpans != nullptr && clip == asked &&

@@ -31,6 +31,8 @@ using Spans = std::vector<std::pair<int, int>>;
 // The picture inside a one-pixel transparent border, 32-bit premultiplied:
 // what turnInto reads, so the smooth turn fades its edges into what lies beneath.
 QImage framedPicture(QSize pictureSize);
+// The size of the picture inside a framed one.
+inline QSize unframedSize(const QImage& framed) { return framed.size() - QSize(2, 2); }
 
 // Draws the framed picture turned onto dest (32 bits a pixel, opaque or
 // premultiplied), over what is there, touching only pixels inside clip. Every

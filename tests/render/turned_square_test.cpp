@@ -61,5 +61,22 @@ TEST_F(RenderTest, AtRightAnglesTheBoardLandsPixelForPixelOverTheBackground) {
     }
 }
 
+// At rest, a changed cell repaints its own square and two device pixels
+// around it (one for the smooth edge, one for rounding), in whole logical
+// pixels.
+TEST_F(RenderTest, AtRestAChangedCellRepaintsItsSquareAndTwoPixelsAround) {
+    for (const auto& [ratio, expected] :
+         {std::pair{1, QRect(158, 398, 20, 20)}, std::pair{2, QRect(159, 399, 18, 18)}}) {
+        BoardRenderer renderer(pictures());
+        renderer.setDevicePixelRatio(ratio);
+        renderer.composeBoard(game, false);
+        renderer.showBoard(0, true);
+        game.board(5, 29) = 4;  // at x 160..175, y 400..415 upright
+        renderer.composeBoard(game, false);
+        EXPECT_EQ(renderer.showBoard(0, true), expected) << ratio;
+        game.board(5, 29) = 0;
+    }
+}
+
 }  // namespace
 }  // namespace gyrock::render::testing

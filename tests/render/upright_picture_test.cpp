@@ -10,7 +10,7 @@
 namespace gyrock::render::testing {
 namespace {
 
-constexpr int kI = 2, kT = 6;  // shape numbers
+constexpr int kL = 0, kI = 2;  // shape numbers
 
 using UprightPictureTest = RenderTest;
 
@@ -20,17 +20,19 @@ using UprightPictureTest = RenderTest;
 TEST_F(UprightPictureTest, EachCellShowsItsTileOrTheBackdrop) {
     game.board(5, 29) = 4;
     game.board(6, 29) = 8;  // no shape has it, but a tile does
+    game.board(7, 29) = 1;
     game.board(5, 20) = 12;
     game.board(6, 20) = -3;
-    game.piece = makeShape(kT);  // colour 7: (0,1) (1,1) (2,1) (1,2)
-    game.piecex = 6;
-    game.piecey = 15;
+    game.piece = makeShape(kL);  // colour 1: (1,0) (1,1) (1,2) (2,2)
+    game.piecex = 10;
+    game.piecey = 20;
     struct Cell {
         int column, row, colour, monochrome;  // the tile shown, -1 the backdrop
     };
     const Cell cells[] = {
-        {3, 7, 9, 9},    {16, 30, 9, 9},  {9, 30, 9, 9},   {5, 29, 4, 0},   {6, 29, 8, 0},
-        {6, 16, 7, 7},   {7, 17, 7, 7},   {9, 12, -1, -1}, {5, 20, -1, 0},  {6, 20, -1, 0},
+        {3, 7, 9, 9},     {16, 30, 9, 9},  {9, 30, 9, 9},  {5, 29, 4, 0},
+        {6, 29, 8, 0},    {7, 29, 1, 0},   {11, 20, 1, 1}, {12, 22, 1, 1},
+        {10, 20, -1, -1}, {9, 12, -1, -1}, {5, 20, -1, 0}, {6, 20, -1, 0},
     };
     for (bool monochrome : {false, true}) {
         picture.compose(frameCells(game, monochrome));
@@ -58,7 +60,8 @@ TEST_F(UprightPictureTest, APieceOutOfSightChangesNothing) {
             picture.compose(frameCells(game, false));
             QImage expected = empty;
             if (shape == kI && at.y() == kStartY) {
-                QPainter(&expected).drawImage((kStartX + 1 - kLeftWall) * kTileSize, 0, pictures().tiles[kI]);
+                QPainter(&expected).drawImage((kStartX + 1 - kLeftWall) * kTileSize, 0,
+                                              pictures().tiles[kI]);
             }
             EXPECT_TRUE(shown(picture) == expected)
                 << "shape " << shape << " at " << at.x() << "," << at.y();
@@ -66,21 +69,26 @@ TEST_F(UprightPictureTest, APieceOutOfSightChangesNothing) {
     }
 }
 
-// The clearing effect blends the grey disc into the cell, light at the rim
-// and dark in the middle, over whatever tile is there; no other cell changes,
-// and cells above or beside the drawn board have nothing to mark.
+// The clearing effect blends the grey disc into a cell, light at the rim
+// and dark in the middle, over whatever tile is there, walls and floor
+// included; no other cell changes, and cells above or beside the drawn
+// board have nothing to mark.
 TEST_F(UprightPictureTest, AClearedCellShowsTheGreyDiscAndNothingElseChanges) {
     game.board(4, 29) = game.board(5, 29) = 2;
     picture.compose(frameCells(game, false));
     QImage expected = shown(picture);
-    picture.mark(4, 29);
+    const QPoint marks[] = {{4, 29}, {kLeftWall, 7}, {kRightWall, kFloorRow}};
+    for (QPoint m : marks) picture.mark(m.x(), m.y());
     for (QPoint outside : {QPoint(4, 6), QPoint(2, 29), QPoint(17, 20), QPoint(-40, 200)}) {
         picture.mark(outside.x(), outside.y());
     }
-    const QImage marked = cell(shown(picture), 4, 29);
-    EXPECT_GT(qGray(marked.pixel(0, 8)), 180);
-    EXPECT_LT(qGray(marked.pixel(8, 8)), qGray(marked.pixel(0, 8)) - 60);
-    QPainter(&expected).drawImage((4 - kLeftWall) * kTileSize, (29 - 7) * kTileSize, marked);
+    for (QPoint m : marks) {
+        const QImage marked = cell(shown(picture), m.x(), m.y());
+        EXPECT_GT(qGray(marked.pixel(0, 8)), 150) << m.x() << "," << m.y();
+        EXPECT_LT(qGray(marked.pixel(8, 8)), qGray(marked.pixel(0, 8)) - 60) << m.x();
+        QPainter(&expected).drawImage((m.x() - kLeftWall) * kTileSize, (m.y() - 7) * kTileSize,
+                                      marked);
+    }
     EXPECT_TRUE(shown(picture) == expected);
 }
 
