@@ -26,10 +26,12 @@ const std::vector<Path>& availablePaths() {
 Path fastestPath() { return availablePaths().back(); }
 
 Kernels kernelsFor(Path path) {
+    if (path == Path::Scalar) return {smoothScalar, plainScalar};
 #if defined(GYROCK_VECTOR_PATHS)
-    if (path != Path::Scalar) return vectorKernels(path);
+    return vectorKernels(path);
+#else
+    return {smoothScalar, plainScalar};  // the only path elsewhere
 #endif
-    return {smoothScalar, plainScalar};
 }
 
 }  // namespace gyrock::render::pixels

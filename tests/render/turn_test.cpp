@@ -6,6 +6,8 @@
 // reference's very pixels, whichever part of the destination it draws (a
 // repaint draws only part of the window).
 
+#include "render/pixels/turn.h"
+
 #include <gtest/gtest.h>
 
 #include <QPainter>
@@ -14,8 +16,6 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include "render/pixels/turn.h"
 
 namespace gyrock::render::pixels {
 namespace {
@@ -33,7 +33,8 @@ QImage blockPicture(QSize size, int side, bool translucent) {
             h *= 0x5bd1e995u;
             h ^= h >> 13;
             const int alpha = translucent ? int(h >> 24) : 255;
-            const QRgb colour = qRgba(int(h >> 16) & 0xff, int(h >> 8) & 0xff, int(h & 0xff), alpha);
+            const QRgb colour =
+                qRgba(int(h >> 16) & 0xff, int(h >> 8) & 0xff, int(h & 0xff), alpha);
             framed.setPixel(x + 1, y + 1, qPremultiply(colour));
         }
     }
@@ -66,7 +67,8 @@ int differing(const QImage& a, const QImage& b, int tolerance) {
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(q)) > tolerance || std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+            n += std::abs(qRed(p) - qRed(q)) > tolerance ||
+                 std::abs(qGreen(p) - qGreen(q)) > tolerance ||
                  std::abs(qBlue(p) - qBlue(q)) > tolerance;
         }
     }
@@ -85,7 +87,8 @@ std::vector<Case> cases() {
     for (double degrees : {0.0, 90.0, 180.0, 270.0, 1.0, 37.0, 202.0, -323.0, 359.5}) {
         for (double scale : {1.0, 2.0}) {
             for (bool smooth : {false, true}) {
-                all.push_back({Turn{QPointF(100, 100), degrees, scale, smooth}, all.size() % 3 == 2});
+                all.push_back(
+                    {Turn{QPointF(100, 100), degrees, scale, smooth}, all.size() % 3 == 2});
             }
         }
     }
@@ -116,9 +119,12 @@ TEST(TurnInto, MatchesQtsTurnedDrawingWithinAFewLevels) {
 
 const char* name(Path path) {
     switch (path) {
-        case Path::Scalar: return "scalar";
-        case Path::Sse2: return "SSE2";
-        case Path::Avx2: return "AVX2";
+        case Path::Scalar:
+            return "scalar";
+        case Path::Sse2:
+            return "SSE2";
+        case Path::Avx2:
+            return "AVX2";
     }
     return "?";
 }
@@ -129,7 +135,7 @@ const char* name(Path path) {
 // start anywhere and end with a remainder; one reaches past the destination.
 TEST(TurnInto, EveryPathGivesTheReferencesPixelsInAnyClip) {
     const QImage under = backdrop();
-    const QRect clips[] = {under.rect(),          QRect(37, 11, 5, 150), QRect(90, 0, 1, 200),
+    const QRect clips[] = {under.rect(), QRect(37, 11, 5, 150), QRect(90, 0, 1, 200),
                            QRect(13, 51, 131, 3), QRect(-7, 120, 250, 77)};
     int drawn = 0;
     for (double degrees : {0.0, 90.0, 1.0, 37.0, 202.0, -323.0, 359.5}) {
@@ -151,9 +157,9 @@ TEST(TurnInto, EveryPathGivesTheReferencesPixelsInAnyClip) {
                         expected.fill(Qt::black);
                         const QRect inside = clip.intersected(under.rect());
                         QPainter(&expected).drawImage(inside.topLeft(), reference.copy(inside));
-                        EXPECT_TRUE(image == expected) << name(path) << " in " << clip.x() << ","
-                                                       << clip.y() << " " << clip.width() << "x"
-                                                       << clip.height();
+                        EXPECT_TRUE(image == expected)
+                            << name(path) << " in " << clip.x() << "," << clip.y() << " "
+                            << clip.width() << "x" << clip.height();
                     }
                 }
             }
