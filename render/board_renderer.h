@@ -30,14 +30,12 @@ class BoardRenderer {
     // The density the window is shown at. A change draws everything again
     // from what the frame is made of.
     void setDevicePixelRatio(qreal ratio);
-    qreal devicePixelRatio() const { return square_.ratio(); }
     // Puts the picture on the square turned by angle. Returns the part of the
     // window (logical pixels) whose picture changed: empty when the frame is
     // the one already shown.
     QRect showBoard(std::int32_t angle, bool antialias);
     // Takes the board off the window; returns the part to repaint.
     QRect clearBoard();
-    bool boardShown() const { return square_.boardShown(); }
 
     // The window background and the board square at the current density
     // (device pixel ratio set, so both paint at logical (0, 0)).

@@ -31,11 +31,9 @@ class TurnedSquare {
     void show(const QImage& framed, QRect pictureDamage, std::int32_t angle, bool antialias);
     // Takes the board off the square.
     void hide();
-    bool boardShown() const { return shown_; }
 
     // The window's logical pixels drawn anew since the damage was last taken.
     Damage& damage() { return damage_; }
-    qreal ratio() const { return ratio_; }
     const QImage& pixels() const { return square_; }
     const QImage& background() const { return background_; }
     // The square as drawing all of it from framed makes it.

@@ -40,7 +40,6 @@ class UprightPicture {
     // The picture inside a transparent border of one pixel, as the turn reads it.
     const QImage& framed() const { return framed_; }
     QSize size() const { return pixels::unframedSize(framed_); }
-    int cellSide() const { return pictures_.cell; }
     // The picture pixels changed since the damage was last taken.
     Damage& damage() { return damage_; }
     // The framed picture as composing every cell afresh makes it.

@@ -14,7 +14,7 @@ namespace {
 // The square as it should look: the background, and on it the upright
 // picture turned by degrees about the square's centre (none when null).
 QImage expectedSquare(const BoardRenderer& renderer, const QImage& upright, int degrees) {
-    const qreal r = renderer.devicePixelRatio();
+    const qreal r = renderer.square().devicePixelRatio();
     QImage expected = renderer.background().copy(QRect(QPoint(0, 0), renderer.square().size()));
     expected.setDevicePixelRatio(1);
     if (upright.isNull()) return expected;
