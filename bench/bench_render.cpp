@@ -11,9 +11,10 @@
 #include <QGuiApplication>
 
 #include "engine/game.h"
-#include "tests/support/null_host.h"
 #include "engine/pieces.h"
 #include "render/board_renderer.h"
+#include "render/pixels/turn.h"
+#include "tests/support/null_host.h"
 
 namespace {
 
@@ -49,12 +50,16 @@ void fullFrame(benchmark::State& state, bool antialias, qreal dpr, bool monochro
     NoHost host;
     Game game(host);
     fillBoard(game);
-    render::BoardRenderer renderer(pictures());
+    render::UprightPicture picture;
+    const render::ScaledPictures scaled = render::PictureScaler(pictures()).at(dpr);
+    picture.setPictures(scaled);
+    const render::pixels::Turn turn{QPointF(240, 240) * dpr, 37, dpr * render::kTileSize / scaled.cell,
+                                    antialias};
     QImage layer(QSize(625, 482) * dpr, QImage::Format_ARGB32_Premultiplied);
-    layer.setDevicePixelRatio(dpr);
     for (auto _ : state) {
-        renderer.composeBoard(game, monochrome);
-        renderer.putOnWindow(layer, 37, antialias);
+        picture.compose(render::frameCells(game, monochrome));
+        layer.fill(Qt::transparent);
+        render::pixels::turnInto(layer, layer.rect(), picture.framed(), turn);
         benchmark::DoNotOptimize(layer.constBits());
         benchmark::ClobberMemory();
     }

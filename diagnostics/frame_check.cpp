@@ -2,25 +2,13 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "diagnostics/frame_check.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "render/board_renderer.h"
+#include "render/density.h"
 #include "render/tile_copy.h"
 
 namespace gyrock::ui {
-namespace {
-
-QRect deviceRect(QRect logical, qreal ratio) {
-    const QPoint topLeft(static_cast<int>(std::floor(logical.left() * ratio)),
-                         static_cast<int>(std::floor(logical.top() * ratio)));
-    const QPoint bottomRight(static_cast<int>(std::ceil((logical.right() + 1) * ratio)) - 1,
-                             static_cast<int>(std::ceil((logical.bottom() + 1) * ratio)) - 1);
-    return QRect(topLeft, bottomRight);
-}
-
-}  // namespace
-
 bool FrameCheck::requested() {
     const QByteArray value = qgetenv("GYROCK_CHECK_FRAMES");
     return !value.isEmpty() && value != "0";
@@ -43,7 +31,7 @@ void FrameCheck::painted(const QRegion& region, const QImage& square) {
     }
     const QRegion inSquare = region.intersected(render::BoardRenderer::squareArea());
     for (const QRect& r : inSquare) {
-        const QRect device = deviceRect(r, ratio);
+        const QRect device = render::deviceRect(r, ratio);
         render::copyArea(shown_, square, device, device.topLeft());
     }
     // Where the window never paints (under its opaque frames), it shows none of the board.
@@ -58,7 +46,7 @@ long long FrameCheck::compare(const QImage& fullRedraw, const QRegion& covered) 
         differing = static_cast<long long>(fullRedraw.width()) * fullRedraw.height();
     } else {
         for (const QRect& r : everPainted_.subtracted(covered)) {
-            differing += render::differingPixels(shown_, fullRedraw, deviceRect(r, shown_.devicePixelRatio()));
+            differing += render::differingPixels(shown_, fullRedraw, render::deviceRect(r, shown_.devicePixelRatio()));
         }
     }
     if (differing > 0) {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <QString>
+#include "render/pictures.h"
 
-#include "render/board_renderer.h"
+#include <QString>
+#include <algorithm>
+
+#include "render/tile_copy.h"
 
 // Resources compiled into a static library are only registered when asked;
 // the macro declares a global function, so it must be used outside our namespace.
@@ -36,6 +39,15 @@ QImage loadDetailed(const QString& name, const QImage& normal) {
 
 QString detailedName(const QString& name) { return QString(name).replace(".png", "@2x.png"); }
 
+// A picture at the size a density wants: the normal one, the detailed one,
+// or the better of them resampled once.
+QImage atSize(const QImage& normal, const QImage& detailed, QSize size) {
+    if (normal.size() == size) return prepared(normal, size);
+    if (detailed.size() == size) return prepared(detailed, size);
+    const QImage& best = size.width() > normal.width() && !detailed.isNull() ? detailed : normal;
+    return prepared(best.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), size);
+}
+
 }  // namespace
 
 Pictures Pictures::load(const QString& folder) {
@@ -61,6 +73,26 @@ DetailedPictures DetailedPictures::load(const Pictures& normal) {
     for (int i = 0; i < 10; ++i) d.tiles[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), normal.tiles[i]);
     d.clearMark = loadDetailed(detailedName("clear_mark.png"), normal.clearMark);
     return d;
+}
+
+ScaledPictures PictureScaler::at(qreal ratio) {
+    ScaledPictures s;
+    s.cell = std::max(1, devicePixels(kTileSize, ratio));
+    // At normal density the detailed pictures are not even loaded.
+    static const DetailedPictures none;
+    if (s.cell != kTileSize && !detailed_) detailed_ = DetailedPictures::load(normal_);
+    const DetailedPictures& d = detailed_ ? *detailed_ : none;
+    const Pictures& p = normal_;
+    const QSize background(devicePixels(p.background.width(), ratio),
+                           devicePixels(p.background.height(), ratio));
+    s.background = atSize(p.background, d.background, background);
+    s.background.setDevicePixelRatio(ratio);
+    s.backdrop = atSize(p.backdrop, d.backdrop, p.backdrop.size() / kTileSize * s.cell);
+    for (std::size_t i = 0; i < s.tiles.size(); ++i) {
+        s.tiles[i] = atSize(p.tiles[i], d.tiles[i], QSize(s.cell, s.cell));
+    }
+    s.clearMark = atSize(p.clearMark, d.clearMark, QSize(s.cell, s.cell));
+    return s;
 }
 
 }  // namespace gyrock::render

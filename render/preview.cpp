@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
+#include "render/preview.h"
+
 #include <QPainter>
 #include <algorithm>
-
-#include "render/board_renderer.h"
 
 namespace gyrock::render {
 namespace {

@@ -7,17 +7,6 @@
 
 namespace gyrock::render {
 
-void copyTile(QImage& dest, const QImage& source, int x, int y) {
-    const QRect area = source.rect().translated(x, y).intersected(dest.rect());
-    if (area.isEmpty()) return;
-    const std::size_t bytes = std::size_t(area.width()) * 4;
-    for (int row = area.top(); row <= area.bottom(); ++row) {
-        const uchar* from = source.constScanLine(row - y) + std::size_t(area.left() - x) * 4;
-        uchar* to = dest.scanLine(row) + std::size_t(area.left()) * 4;
-        std::memcpy(to, from, bytes);
-    }
-}
-
 QImage prepared(const QImage& picture, QSize size) {
     if (picture.size() == size && picture.format() == QImage::Format_RGB32) return picture;
     QImage out(size, QImage::Format_RGB32);

@@ -9,9 +9,6 @@
 
 namespace gyrock::render {
 
-// Copies all of source to (x, y) of dest. Both must be 32 bits a pixel.
-void copyTile(QImage& dest, const QImage& source, int x, int y);
-
 // The picture in a 32-bit opaque format, at exactly the given size (cut off
 // or padded with black), so copies never need to check formats again.
 QImage prepared(const QImage& picture, QSize size);

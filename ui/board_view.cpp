@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "ui/board_view.h"
 
+#include "render/preview.h"
+
 #include <QCoreApplication>
 #include <QPainter>
 #include <QWidget>

@@ -8,6 +8,7 @@
 #include "audio/audio.h"
 #include "ui/check_value.h"
 #include "render/board_renderer.h"
+#include "render/preview.h"
 #include "ui/board_view.h"
 #include "ui/keyboard.h"
 #include "ui/pad_input.h"

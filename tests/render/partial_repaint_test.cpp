@@ -30,7 +30,7 @@ struct Screen {
         if (logical.isEmpty()) return;
         logical.adjust(shrink, shrink, -shrink, -shrink);
         // The renderer widens what it asks for until its device edges are whole.
-        const qreal r = renderer.devicePixelRatio();
+        const qreal r = renderer.square().devicePixelRatio();
         const QRect device(logical.topLeft() * r, logical.size() * r);
         copyArea(pixels, renderer.square(), device, device.topLeft());
     }
@@ -156,8 +156,10 @@ TEST(PartialRepaint, WholeGamesShowExactlyWhatAFullRedrawShows) {
         EXPECT_EQ(host.finishes, finishesBefore + 1) << round.name << ": the game should end lost";
     }
     play(host, game, kRounds[0], true);
-    EXPECT_NE(game.gamewon, false);
-    EXPECT_FALSE(host.renderer.boardShown());
+    EXPECT_TRUE(game.gamewon);
+    // Won, the board is off the square: only the background shows.
+    const QImage& square = host.renderer.square();
+    EXPECT_EQ(differingPixels(square, host.renderer.background(), square.rect()), 0);
 
     EXPECT_GT(host.frames, 800);
     EXPECT_EQ(host.wrongFrames, 0) << host.wrongPixels << " pixels differ in all";
@@ -181,6 +183,7 @@ TEST(PartialRepaint, ARepaintShortOfWhatChangedIsCaught) {
 using ShowBoard = RenderTest;
 
 TEST_F(ShowBoard, RepaintsOnlyWhatTheFrameChanged) {
+    BoardRenderer renderer(pictures());
     game.piece = makeShape(6);
     game.piecex = 8;
     game.piecey = 15;

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
 // The pictures loaded once for all tests, and a game with its walls and
-// floor for a renderer to draw.
+// floor for the board to show.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,9 @@
 
 #include "engine/game.h"
 #include "render/board_renderer.h"
+#include "render/pictures.h"
+#include "render/preview.h"
+#include "render/upright_picture.h"
 #include "tests/support/null_host.h"
 
 namespace gyrock::render::testing {
@@ -25,16 +28,26 @@ inline QImage cell(const QImage& picture, int column, int row, int side = kTileS
     return picture.copy((column - kLeftWall) * side, (row - kFloorRow + 23) * side, side, side);
 }
 
+// What the upright picture shows, without its border.
+inline QImage shown(const UprightPicture& picture) {
+    return picture.framed()
+        .copy(QRect(QPoint(1, 1), picture.size()))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 class RenderTest : public ::testing::Test {
-protected:
-    RenderTest() : renderer(pictures()) {
-        for (int y = 0; y <= kFloorRow; ++y) game.board(kLeftWall, y) = game.board(kRightWall, y) = kWall;
+  protected:
+    RenderTest() {
+        for (int y = 0; y <= kFloorRow; ++y) {
+            game.board(kLeftWall, y) = game.board(kRightWall, y) = kWall;
+        }
         for (int x = kLeftWall; x <= kRightWall; ++x) game.board(x, kFloorRow) = kWall;
+        picture.setPictures(PictureScaler(pictures()).at(1));
     }
 
     NullHost host;
     Game game{host};
-    BoardRenderer renderer;
+    UprightPicture picture;
 };
 
 }  // namespace gyrock::render::testing

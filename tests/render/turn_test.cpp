@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 
-// The turned copy the board is drawn with: held against Qt's own transformed
-// drawing, and the same pixel whether it is drawn alone or with its
-// neighbours (a repaint draws only part of the window).
+// The turned copy the board is drawn with: the scalar reference held against
+// Qt's own transformed drawing, and every path the processor has giving the
+// reference's very pixels, whichever part of the destination it draws (a
+// repaint draws only part of the window).
+
+#include "render/pixels/turn.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "render/bitmapfx.h"
-
-namespace gyrock::bitmapfx {
+namespace gyrock::render::pixels {
 namespace {
 
 // Blocks of random colour, with every kind of alpha when translucent, inside
@@ -32,7 +33,8 @@ QImage blockPicture(QSize size, int side, bool translucent) {
             h *= 0x5bd1e995u;
             h ^= h >> 13;
             const int alpha = translucent ? int(h >> 24) : 255;
-            const QRgb colour = qRgba(int(h >> 16) & 0xff, int(h >> 8) & 0xff, int(h & 0xff), alpha);
+            const QRgb colour =
+                qRgba(int(h >> 16) & 0xff, int(h >> 8) & 0xff, int(h & 0xff), alpha);
             framed.setPixel(x + 1, y + 1, qPremultiply(colour));
         }
     }
@@ -65,7 +67,8 @@ int differing(const QImage& a, const QImage& b, int tolerance) {
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            n += std::abs(qRed(p) - qRed(q)) > tolerance || std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+            n += std::abs(qRed(p) - qRed(q)) > tolerance ||
+                 std::abs(qGreen(p) - qGreen(q)) > tolerance ||
                  std::abs(qBlue(p) - qBlue(q)) > tolerance;
         }
     }
@@ -84,7 +87,8 @@ std::vector<Case> cases() {
     for (double degrees : {0.0, 90.0, 180.0, 270.0, 1.0, 37.0, 202.0, -323.0, 359.5}) {
         for (double scale : {1.0, 2.0}) {
             for (bool smooth : {false, true}) {
-                all.push_back({Turn{QPointF(100, 100), degrees, scale, smooth}, all.size() % 3 == 2});
+                all.push_back(
+                    {Turn{QPointF(100, 100), degrees, scale, smooth}, all.size() % 3 == 2});
             }
         }
     }
@@ -113,28 +117,55 @@ TEST(TurnInto, MatchesQtsTurnedDrawingWithinAFewLevels) {
     }
 }
 
-// Drawn in strips, each pixel comes out as drawn whole, whatever the strip's
-// width, and so whichever path (one pixel or several at once) drew it; what
-// lay in the destination does not matter where the picture underneath is given.
-TEST(TurnInto, EveryPixelIsTheSameDrawnAloneOrInAnyStripWidth) {
+const char* name(Path path) {
+    switch (path) {
+        case Path::Scalar:
+            return "scalar";
+        case Path::Sse2:
+            return "SSE2";
+        case Path::Avx2:
+            return "AVX2";
+    }
+    return "?";
+}
+
+// Each path draws each clip over a black destination, the picture going over
+// what lies under: inside the clip the reference's pixels drawn whole, outside
+// it nothing. The clips cut rows at odd places, so that a vector path's steps
+// start anywhere and end with a remainder; one reaches past the destination.
+TEST(TurnInto, EveryPathGivesTheReferencesPixelsInAnyClip) {
     const QImage under = backdrop();
-    auto drawn = [&](const QImage& picture, const Turn& turn, int width) {
-        QImage image(under.size(), QImage::Format_RGB32);
-        image.fill(Qt::black);
-        for (int x = 0; x < image.width(); x += width) {
-            turnInto(image, QRect(x, 0, width, image.height()), picture, turn, &under);
-        }
-        return image;
-    };
-    for (const Case& c : cases()) {
-        SCOPED_TRACE(describe(c));
-        const QImage picture = blockPicture(QSize(64, 96), 1, c.translucent);
-        const QImage whole = drawn(picture, c.turn, under.width());
-        for (int width : {1, 3, 5, 9, 17}) {
-            EXPECT_TRUE(drawn(picture, c.turn, width) == whole) << "strips " << width;
+    const QRect clips[] = {under.rect(), QRect(37, 11, 5, 150), QRect(90, 0, 1, 200),
+                           QRect(13, 51, 131, 3), QRect(-7, 120, 250, 77)};
+    int drawn = 0;
+    for (double degrees : {0.0, 90.0, 1.0, 37.0, 202.0, -323.0, 359.5}) {
+        for (double scale : {1.0, 1.5, 2.0}) {
+            for (bool smooth : {false, true}) {
+                const Turn turn{QPointF(100, 100), degrees, scale, smooth};
+                const bool translucent = drawn++ % 3 == 2;
+                SCOPED_TRACE(describe({turn, translucent}));
+                const QImage picture = blockPicture(QSize(64, 96), 1, translucent);
+                QImage reference(under.size(), QImage::Format_RGB32);
+                reference.fill(Qt::black);
+                turnInto(reference, reference.rect(), picture, turn, &under, nullptr, Path::Scalar);
+                for (Path path : availablePaths()) {
+                    for (const QRect& clip : clips) {
+                        QImage image(under.size(), QImage::Format_RGB32);
+                        image.fill(Qt::black);
+                        turnInto(image, clip, picture, turn, &under, nullptr, path);
+                        QImage expected(under.size(), QImage::Format_RGB32);
+                        expected.fill(Qt::black);
+                        const QRect inside = clip.intersected(under.rect());
+                        QPainter(&expected).drawImage(inside.topLeft(), reference.copy(inside));
+                        EXPECT_TRUE(image == expected)
+                            << name(path) << " in " << clip.x() << "," << clip.y() << " "
+                            << clip.width() << "x" << clip.height();
+                    }
+                }
+            }
         }
     }
 }
 
 }  // namespace
-}  // namespace gyrock::bitmapfx
+}  // namespace gyrock::render::pixels
