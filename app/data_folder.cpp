@@ -47,8 +47,9 @@ QStringList carryOverPlayerFiles(const fs::path& from, const fs::path& to) {
 }
 
 fs::path defaultDataFolder(const QString& programFolder, const QString& perUserFolder) {
-    const bool ownFolder = app::musicBesideProgram(programFolder) ||
-                           QFileInfo::exists(QDir(programFolder).filePath(QString::fromUtf8(portableMarkerName)));
+    const bool ownFolder =
+        app::musicBesideProgram(programFolder) ||
+        QFileInfo::exists(QDir(programFolder).filePath(QString::fromUtf8(portableMarkerName)));
     if (ownFolder && canWriteIn(programFolder)) return toPath(programFolder);
     QDir().mkpath(perUserFolder);
     carryOverPlayerFiles(toPath(programFolder), toPath(perUserFolder));

@@ -3,11 +3,10 @@
 #pragma once
 // The folder that holds scores.txt and prefs.txt.
 
-#include <filesystem>
-#include <optional>
-
 #include <QString>
 #include <QStringList>
+#include <filesystem>
+#include <optional>
 
 namespace gyrock {
 
@@ -31,6 +30,7 @@ std::filesystem::path defaultDataFolder(const QString& programFolder, const QStr
 
 // Copies each of scores.txt and prefs.txt from `from` that `to` lacks, each
 // written whole or not at all; the originals stay. Returns the names copied.
-QStringList carryOverPlayerFiles(const std::filesystem::path& from, const std::filesystem::path& to);
+QStringList carryOverPlayerFiles(const std::filesystem::path& from,
+                                 const std::filesystem::path& to);
 
 }  // namespace gyrock

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/data_folder.h"
 #include "app/command_line.h"
-#include "ui/main_window.h"
+#include "app/data_folder.h"
 #include "app/music_path.h"
 #include "app/signals.h"
 #include "app/single_instance.h"
 #include "app/translations.h"
+#include "ui/main_window.h"
 #include "ui/title.h"
 
 namespace {
@@ -56,7 +56,8 @@ int main(int argc, char* argv[]) {
     // not before: a notice that a file could not be written outlives the window.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const auto folder = options.dataFolder ? options.dataFolder : gyrock::chooseDataFolder(QString(), nullptr);
+    const auto folder =
+        options.dataFolder ? options.dataFolder : gyrock::chooseDataFolder(QString(), nullptr);
     // One copy per data folder; a later one shows the running one and ends.
     gyrock::app::SingleInstance instance(*folder);
     if (!instance.first()) {
@@ -66,7 +67,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    gyrock::ui::MainWindow window(*folder, gyrock::app::musicFileFor(QCoreApplication::applicationDirPath()));
+    gyrock::ui::MainWindow window(
+        *folder, gyrock::app::musicFileFor(QCoreApplication::applicationDirPath()));
     instance.whenAsked(&window, [&window] { window.bringToFront(); });
     // A session's end and Ctrl+C close the window like the player does.
     gyrock::app::closeOnSignals(&window, [&window] { window.requestClose(true); });

@@ -10,7 +10,8 @@
 namespace gyrock::app {
 
 bool musicBesideProgram(const QString& programDir) {
-    return QFileInfo::exists(QString::fromStdString(audio::musicFilePath(programDir.toStdString())));
+    return QFileInfo::exists(
+        QString::fromStdString(audio::musicFilePath(programDir.toStdString())));
 }
 
 std::string musicFileFor(const QString& programDir) {
@@ -18,9 +19,9 @@ std::string musicFileFor(const QString& programDir) {
     if (musicBesideProgram(programDir)) return beside;
     // Where the build installs it, taken relative to the program so that an
     // installed tree works wherever it was put or unpacked.
-    const QString installed = QDir::cleanPath(
-        QDir(QDir(programDir).filePath(QStringLiteral(GYROCK_DATA_FROM_BINDIR)))
-            .filePath(QFileInfo(QString::fromStdString(beside)).fileName()));
+    const QString installed =
+        QDir::cleanPath(QDir(QDir(programDir).filePath(QStringLiteral(GYROCK_DATA_FROM_BINDIR)))
+                            .filePath(QFileInfo(QString::fromStdString(beside)).fileName()));
     if (QFileInfo::exists(installed)) return installed.toStdString();
     // Neither exists: the game plays in silence, as it does with any music it
     // cannot open; opening it says so, once.

@@ -2,12 +2,12 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "app/signals.h"
 
-#include <QSocketNotifier>
-
-#include <cerrno>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <cerrno>
+#include <csignal>
 
 namespace gyrock::app {
 namespace {
@@ -41,7 +41,8 @@ bool closeOnSignals(QObject* owner, std::function<void()> close) {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     bool all = true;
-    for (const int number : {SIGTERM, SIGINT, SIGHUP}) all = ::sigaction(number, &action, nullptr) == 0 && all;
+    for (const int number : {SIGTERM, SIGINT, SIGHUP})
+        all = ::sigaction(number, &action, nullptr) == 0 && all;
     return all;
 }
 

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "app/single_instance.h"
 
+#include <unistd.h>
+
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -10,7 +12,6 @@
 #include <QLocalSocket>
 #include <QThread>
 #include <cstdio>
-#include <unistd.h>
 
 namespace gyrock::app {
 namespace {
@@ -22,7 +23,8 @@ QString serverNameFor(const std::filesystem::path& folder) {
     std::error_code ec;
     const std::filesystem::path canonical = std::filesystem::weakly_canonical(folder, ec);
     const QByteArray key = QFile::encodeName(nativeName(ec ? folder : canonical));
-    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24);
+    const QByteArray hash =
+        QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24);
     return QStringLiteral("gyrock-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
 }
 
@@ -55,9 +57,11 @@ bool SingleInstance::bringFirstToFront(int timeoutMs) {
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
         socket.connectToServer(serverName_);
-        if (socket.waitForConnected(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)))) {
+        if (socket.waitForConnected(
+                static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)))) {
             socket.write("front\n");
-            socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
+            socket.waitForBytesWritten(
+                static_cast<int>(std::max<qint64>(deadline.remainingTime(), 1)));
             socket.disconnectFromServer();
             return true;
         }
@@ -77,13 +81,15 @@ void SingleInstance::whenAsked(QObject* context, std::function<void()> show) {
                      qUtf8Printable(server_->errorString()));
         return;
     }
-    QObject::connect(server_.get(), &QLocalServer::newConnection, context, [this, show = std::move(show)] {
-        while (QLocalSocket* socket = server_->nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            socket->disconnectFromServer();
-            show();
-        }
-    });
+    QObject::connect(server_.get(), &QLocalServer::newConnection, context,
+                     [this, show = std::move(show)] {
+                         while (QLocalSocket* socket = server_->nextPendingConnection()) {
+                             QObject::connect(socket, &QLocalSocket::disconnected, socket,
+                                              &QObject::deleteLater);
+                             socket->disconnectFromServer();
+                             show();
+                         }
+                     });
 }
 
 }  // namespace gyrock::app

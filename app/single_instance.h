@@ -17,7 +17,7 @@ class QObject;
 namespace gyrock::app {
 
 class SingleInstance {
-public:
+  public:
     // Takes the folder's lock; a lock left by a copy that was killed is
     // taken over.
     explicit SingleInstance(const std::filesystem::path& dataFolder);
@@ -38,7 +38,7 @@ public:
     // skips the destructors.
     void release();
 
-private:
+  private:
     QString serverName_;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QLocalServer> server_;

@@ -10,7 +10,9 @@ namespace gyrock::app {
 
 namespace {
 
-QString ourFile(const QString& language) { return QStringLiteral(":/i18n/gyrock_%1.qm").arg(language); }
+QString ourFile(const QString& language) {
+    return QStringLiteral(":/i18n/gyrock_%1.qm").arg(language);
+}
 
 }  // namespace
 
@@ -43,7 +45,8 @@ Translations::Translations(const QLocale& locale) {
     if (language.isEmpty()) return;
     // Qt has no file for some languages (Greek): ours carries the few Qt texts
     // the player sees, so a missing one is no failure.
-    (void)qt_.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    (void)qt_.load(QStringLiteral("qtbase_") + language,
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     (void)ours_.load(ourFile(language));
 }
 

@@ -24,12 +24,12 @@ QString shippedLanguage(const QLocale& locale);
 // Both translations for a locale, read once. Qt keeps installed translations
 // per application object, and the command line has one before the window's.
 class Translations {
-public:
+  public:
     explicit Translations(const QLocale& locale);
     // Into the application object that exists now; ours are looked up first.
     void install();
 
-private:
+  private:
     QTranslator qt_;
     QTranslator ours_;
 };

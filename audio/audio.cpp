@@ -25,7 +25,7 @@ struct SoundSystem {
     // Handles only ever grow, across shutdown and init too, so a stale one can
     // never name a newer stream by accident.
     std::int32_t nextHandle = 1;
-    std::int32_t playing = 0;  // the handle last started, 0 when none
+    std::int32_t playing = 0;      // the handle last started, 0 when none
     SDL_AudioDeviceID device = 0;  // the mixer's output, paused while nothing plays
     bool deviceOpen = false;       // closed between games, see releaseIdleOutput
     int frequency = 44100;
@@ -58,7 +58,8 @@ bool failWithLibraryText(AudioError code, const char* what) {
 void warnOnce(const std::string& path, const char* what) {
     static std::set<std::string> told;
     if (told.insert(path).second) {
-        std::fprintf(stderr, "gyrock audio: %s %s; the game plays in silence\n", what, path.c_str());
+        std::fprintf(stderr, "gyrock audio: %s %s; the game plays in silence\n", what,
+                     path.c_str());
     }
 }
 

@@ -14,7 +14,7 @@
 namespace {
 
 class BareWindow : public QWidget {
-public:
+  public:
     BareWindow() {
         setWindowTitle("bare window");
         setFixedSize(625, 482);
@@ -27,13 +27,13 @@ public:
         timer_.start(25);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.fillRect(event->rect(), QColor(0, frame_ % 64, 64));
     }
 
-private:
+  private:
     QTimer timer_;
     int frame_ = 0;
 };

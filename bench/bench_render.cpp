@@ -25,7 +25,8 @@ using NoHost = NullHost;
 // A game well under way: walls, the lower half of the well mostly full, a
 // falling T.
 void fillBoard(Game& game) {
-    for (int y = 0; y <= kFloorRow; ++y) game.board(kLeftWall, y) = game.board(kRightWall, y) = kWall;
+    for (int y = 0; y <= kFloorRow; ++y)
+        game.board(kLeftWall, y) = game.board(kRightWall, y) = kWall;
     for (int x = kLeftWall; x <= kRightWall; ++x) game.board(x, kFloorRow) = kWall;
     unsigned seed = 12345;
     for (int y = 17; y <= kWellBottom; ++y) {
@@ -53,8 +54,8 @@ void fullFrame(benchmark::State& state, bool antialias, qreal dpr, bool monochro
     render::UprightPicture picture;
     const render::ScaledPictures scaled = render::PictureScaler(pictures()).at(dpr);
     picture.setPictures(scaled);
-    const render::pixels::Turn turn{QPointF(240, 240) * dpr, 37, dpr * render::kTileSize / scaled.cell,
-                                    antialias};
+    const render::pixels::Turn turn{QPointF(240, 240) * dpr, 37,
+                                    dpr * render::kTileSize / scaled.cell, antialias};
     QImage layer(QSize(625, 482) * dpr, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         picture.compose(render::frameCells(game, monochrome));

@@ -46,14 +46,15 @@ long long FrameCheck::compare(const QImage& fullRedraw, const QRegion& covered) 
         differing = static_cast<long long>(fullRedraw.width()) * fullRedraw.height();
     } else {
         for (const QRect& r : everPainted_.subtracted(covered)) {
-            differing += render::differingPixels(shown_, fullRedraw, render::deviceRect(r, shown_.devicePixelRatio()));
+            differing += render::differingPixels(shown_, fullRedraw,
+                                                 render::deviceRect(r, shown_.devicePixelRatio()));
         }
     }
     if (differing > 0) {
         ++differingFrames_;
         differingPixels_ += differing;
-        std::fprintf(stderr, "frame check: frame %d differs from a full redraw in %lld pixels\n", frames_,
-                     differing);
+        std::fprintf(stderr, "frame check: frame %d differs from a full redraw in %lld pixels\n",
+                     frames_, differing);
     }
     return differing;
 }

@@ -11,7 +11,7 @@
 namespace gyrock::ui {
 
 class FrameCheck {
-public:
+  public:
     // True when the environment asks for the check.
     static bool requested();
     ~FrameCheck();
@@ -28,7 +28,7 @@ public:
     int differingFrames() const { return differingFrames_; }
     long long differingPixels() const { return differingPixels_; }
 
-private:
+  private:
     QImage shown_;
     QRegion everPainted_;
     int frames_ = 0;

@@ -28,7 +28,8 @@ void WakeLog::sleeping(std::int64_t hintMs) {
 void WakeLog::woke() {
     if (!enabled()) return;
     const std::int64_t late = clock_.nsecsElapsed() - deadlineNs_;
-    if (late >= 0 && lateUs_.size() < (1u << 22)) lateUs_.push_back(static_cast<std::int32_t>(late / 1000));
+    if (late >= 0 && lateUs_.size() < (1u << 22))
+        lateUs_.push_back(static_cast<std::int32_t>(late / 1000));
 }
 
 }  // namespace gyrock::ui

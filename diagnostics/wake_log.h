@@ -14,7 +14,7 @@
 namespace gyrock::ui {
 
 class WakeLog {
-public:
+  public:
     WakeLog();
     ~WakeLog();
     WakeLog(const WakeLog&) = delete;
@@ -26,7 +26,7 @@ public:
     // earlier stops its timer and is not counted.
     void woke();
 
-private:
+  private:
     QString path_;
     QElapsedTimer clock_;
     std::int64_t deadlineNs_ = 0;

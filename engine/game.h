@@ -13,12 +13,11 @@
 
 namespace gyrock {
 
-
 // The typed characters that pause and resume a game.
 inline bool isPauseKey(int keyascii) { return keyascii == 'P' || keyascii == 'p'; }
 
 class Game {
-public:
+  public:
     explicit Game(GameHost& host) : host_(host) {}
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -80,7 +79,7 @@ public:
     std::int32_t musicstream{};
     Random random;
 
-private:
+  private:
     enum class Phase { Idle, Play, Clearing, TurningBack };
 
     bool stopped() const;

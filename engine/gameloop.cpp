@@ -34,7 +34,8 @@ void Game::play() {
     lastfall = host_.tickCount();
     lastmove = host_.tickCount();
     lastdraw = host_.tickCount();
-    moveKeysKnownHeld_ = host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) || host_.keyHeld(Arrow::Up);
+    moveKeysKnownHeld_ =
+        host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) || host_.keyHeld(Arrow::Up);
     // An option may have changed while the game was stopped: draw afresh.
     drawn_.reset();
     if (phase_ == Phase::Idle) phase_ = Phase::Play;
@@ -44,8 +45,11 @@ void Game::play() {
 void Game::step() {
     const Tick now = host_.tickCount();
     switch (phase_) {
-        case Phase::Idle: return;
-        case Phase::Play: pass(); return;
+        case Phase::Idle:
+            return;
+        case Phase::Play:
+            pass();
+            return;
         case Phase::Clearing:
             if (now - waitStart_ < waitMs_) return;
             if (++effectStep_ < fullrowCount_ * (kWellRight - kWellLeft + 1)) {
@@ -120,8 +124,8 @@ void Game::keysChanged() {
     // Ticks before a press with no arrow held were idle; the tick at this
     // very moment already sees the new state.
     if (!moveKeysKnownHeld_) lastmove = lastIdleTick(host_.tickCount(), lastmove, kMoveTick);
-    moveKeysKnownHeld_ = moveKeysKnownHeld_ || host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) ||
-                         host_.keyHeld(Arrow::Up);
+    moveKeysKnownHeld_ = moveKeysKnownHeld_ || host_.keyHeld(Arrow::Left) ||
+                         host_.keyHeld(Arrow::Right) || host_.keyHeld(Arrow::Up);
 }
 
 bool Game::boardResting() const {
@@ -137,15 +141,19 @@ bool Game::pictureChanged() const {
 std::optional<Tick> Game::untilDue() {
     const Tick now = host_.tickCount();
     switch (phase_) {
-        case Phase::Idle: return std::nullopt;
+        case Phase::Idle:
+            return std::nullopt;
         case Phase::Clearing:
-        case Phase::TurningBack: return left(now, waitStart_, waitMs_);
-        case Phase::Play: break;
+        case Phase::TurningBack:
+            return left(now, waitStart_, waitMs_);
+        case Phase::Play:
+            break;
     }
     if (stopped()) return Tick{0};  // the next pass finds it stopped and goes idle
 
     const bool down = host_.keyHeld(Arrow::Down);
-    const auto fallSpacing = static_cast<Tick>(std::max<std::int32_t>(down ? kFastFall : 700 - 20 * level, 0));
+    const auto fallSpacing =
+        static_cast<Tick>(std::max<std::int32_t>(down ? kFastFall : 700 - 20 * level, 0));
     Tick due = left(now, lastfall, fallSpacing);
 
     if (host_.keyHeld(Arrow::Left) || host_.keyHeld(Arrow::Right) || host_.keyHeld(Arrow::Up)) {
@@ -192,7 +200,8 @@ void Game::fallTick() {
 void Game::lockPiece() {
     for (int i = 0; i < piece.n; ++i) {
         for (int j = 0; j < piece.n; ++j) {
-            if (piece(i, j) != 0) board(piecex + i, piecey + j) = static_cast<std::int8_t>(piece(i, j));
+            if (piece(i, j) != 0)
+                board(piecex + i, piecey + j) = static_cast<std::int8_t>(piece(i, j));
         }
     }
 }

@@ -18,7 +18,7 @@ enum class Counter { Level, Score, Lines };
 enum class Victory { Turning, Upright };
 
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
 
     // Clock and keys.

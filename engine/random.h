@@ -10,7 +10,7 @@
 namespace gyrock {
 
 class Random {
-public:
+  public:
     explicit Random(std::uint64_t seed = 0x9E3779B97F4A7C15ull) : state_(seed) {}
 
     void reseed(std::uint32_t tick);
@@ -19,7 +19,7 @@ public:
     // Reseed from the tick, then Int(r * count): 0..count-1.
     int draw(std::uint32_t tick, int count);
 
-private:
+  private:
     std::uint64_t state_;
 };
 

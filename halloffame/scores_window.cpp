@@ -17,7 +17,6 @@
 
 namespace gyrock {
 
-
 ScoresWindow::ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       ui_(std::make_unique<Ui::scores>()),
@@ -105,11 +104,14 @@ bool ScoresWindow::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key >= Qt::Key_Left && key <= Qt::Key_Down) return true;  // the four arrows
     }
-    const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
-                                                         : Qt::OtherFocusReason;
-    if (watched == ui_->Text1 && (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+    const auto reason = event->type() == QEvent::FocusIn
+                            ? static_cast<QFocusEvent*>(event)->reason()
+                            : Qt::OtherFocusReason;
+    if (watched == ui_->Text1 &&
+        (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
         // After the box's own handling, which selects all on a tab.
-        QMetaObject::invokeMethod(ui_->Text1, [text = ui_->Text1] { text->deselect(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            ui_->Text1, [text = ui_->Text1] { text->deselect(); }, Qt::QueuedConnection);
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -6,9 +6,8 @@
 // is visible. Made once and afterwards only hidden and shown; the main
 // window takes no input while it is up.
 
-#include <memory>
-
 #include <QDialog>
+#include <memory>
 
 #include "halloffame/scores_host.h"
 #include "halloffame/table.h"
@@ -24,7 +23,7 @@ namespace gyrock {
 class ScoresWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     ScoresWindow(HallOfFame& table, ScoresHost& host, QWidget* parent = nullptr);
     ~ScoresWindow() override;
 
@@ -44,16 +43,16 @@ public:
     QLabel* nameLabel(int row) const;
     QLabel* scoreLabel(int row) const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-public slots:
+  public slots:
     // Escape must not close the window behind the OK rules' back.
     void reject() override {}
 
-private:
+  private:
     void showInFront();
 
     std::unique_ptr<Ui::scores> ui_;

@@ -33,7 +33,8 @@ QImage loadPicture(const QString& path, QSize size, QColor fallback) {
 QImage loadDetailed(const QString& name, const QImage& normal) {
     const QSize size = normal.size() * 2;
     QImage image(":/pictures/" + name);
-    if (image.size() != size) return normal.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.size() != size)
+        return normal.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -55,7 +56,7 @@ Pictures Pictures::load(const QString& folder) {
     Pictures p;
     p.background = loadPicture(folder + "background.png", QSize(622, 485), Qt::black);
     p.backdrop = loadPicture(folder + "backdrop.png", QSize(224, 384), QColor(0, 40, 44));
-    const QColor flat[10] = {{109, 70, 32}, {1, 111, 111}, {255, 4, 4},  {199, 183, 0},
+    const QColor flat[10] = {{109, 70, 32}, {1, 111, 111},  {255, 4, 4},   {199, 183, 0},
                              {1, 133, 1},   {134, 40, 132}, {79, 66, 142}, {154, 55, 1},
                              {143, 50, 55}, {51, 51, 51}};
     for (int i = 0; i < 10; ++i) {
@@ -70,7 +71,8 @@ DetailedPictures DetailedPictures::load(const Pictures& normal) {
     DetailedPictures d;
     d.background = loadDetailed(detailedName("background.png"), normal.background);
     d.backdrop = loadDetailed(detailedName("backdrop.png"), normal.backdrop);
-    for (int i = 0; i < 10; ++i) d.tiles[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), normal.tiles[i]);
+    for (int i = 0; i < 10; ++i)
+        d.tiles[i] = loadDetailed(detailedName(QString("tile%1.png").arg(i)), normal.tiles[i]);
     d.clearMark = loadDetailed(detailedName("clear_mark.png"), normal.clearMark);
     return d;
 }

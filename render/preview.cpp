@@ -27,7 +27,8 @@ QImage composePreview(const PieceMatrix& nextpiece, const Pictures& pictures) {
     for (int i = 0; i < std::min(n, nextpiece.n); ++i) {
         for (int j = 0; j < std::min(n, nextpiece.n); ++j) {
             const int v = nextpiece(i, j);
-            if (hasTile(v)) p.drawImage(QRect(i * kTile, j * kTile, kTile, kTile), pictures.tiles[v]);
+            if (hasTile(v))
+                p.drawImage(QRect(i * kTile, j * kTile, kTile, kTile), pictures.tiles[v]);
         }
     }
     return full;

@@ -21,7 +21,8 @@ QImage prepared(const QImage& picture, QSize size) {
 
 void copyArea(QImage& dest, const QImage& source, QRect from, QPoint to) {
     const int dx = from.left() - to.x(), dy = from.top() - to.y();
-    const QRect area = from.intersected(source.rect()).translated(-dx, -dy).intersected(dest.rect());
+    const QRect area =
+        from.intersected(source.rect()).translated(-dx, -dy).intersected(dest.rect());
     if (area.isEmpty()) return;
     const std::size_t bytes = std::size_t(area.width()) * 4;
     for (int row = area.top(); row <= area.bottom(); ++row) {
@@ -37,7 +38,8 @@ long long differingPixels(const QImage& a, const QImage& b, QRect area) {
         const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
         // Most rows are alike: a quick look first.
-        if (std::memcmp(p + area.left(), q + area.left(), std::size_t(area.width()) * 4) == 0) continue;
+        if (std::memcmp(p + area.left(), q + area.left(), std::size_t(area.width()) * 4) == 0)
+            continue;
         for (int x = area.left(); x <= area.right(); ++x) n += ((p[x] ^ q[x]) & 0xffffffu) != 0;
     }
     return n;

@@ -55,10 +55,11 @@ bool saveFile(const fs::path& file, const std::string& bytes, FileState& state) 
 }  // namespace
 
 bool loadScores(const fs::path& folder, HallOfFame& table, FileState& state) {
-    return loadFile(folder / scoresFileName, table, state, [](std::string_view bytes, bool truncated) {
-        ScoresParse p = parseScores(bytes, truncated);
-        return std::pair{std::move(p.table), p.damaged};
-    });
+    return loadFile(folder / scoresFileName, table, state,
+                    [](std::string_view bytes, bool truncated) {
+                        ScoresParse p = parseScores(bytes, truncated);
+                        return std::pair{std::move(p.table), p.damaged};
+                    });
 }
 
 bool saveScores(const fs::path& folder, const HallOfFame& table, FileState& state) {
@@ -66,10 +67,11 @@ bool saveScores(const fs::path& folder, const HallOfFame& table, FileState& stat
 }
 
 bool loadPrefs(const fs::path& folder, Prefs& prefs, FileState& state) {
-    return loadFile(folder / prefsFileName, prefs, state, [](std::string_view bytes, bool truncated) {
-        const PrefsParse p = parsePrefs(bytes, truncated);
-        return std::pair{p.prefs, p.damaged};
-    });
+    return loadFile(folder / prefsFileName, prefs, state,
+                    [](std::string_view bytes, bool truncated) {
+                        const PrefsParse p = parsePrefs(bytes, truncated);
+                        return std::pair{p.prefs, p.damaged};
+                    });
 }
 
 bool savePrefs(const fs::path& folder, const Prefs& prefs, FileState& state) {

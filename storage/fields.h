@@ -22,7 +22,7 @@ struct Field {
 };
 
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     // Empty once the text is used up.
@@ -31,7 +31,7 @@ public:
     // True when anything but blanks and line ends follows the fields read.
     bool hasTrailingText() const;
 
-private:
+  private:
     Field readQuoted();
     Field readPlain();
     void skipBlanks();

@@ -13,7 +13,7 @@
 namespace gyrock {
 
 class PlayerFiles {
-public:
+  public:
     // folder holds scores.txt and prefs.txt.
     explicit PlayerFiles(std::filesystem::path folder);
 
@@ -29,7 +29,7 @@ public:
     HallOfFame& hallOfFame() { return hallOfFame_; }
     const std::filesystem::path& folder() const { return folder_; }
 
-private:
+  private:
     std::filesystem::path folder_;
     HallOfFame hallOfFame_;
     FileState scoresState_;

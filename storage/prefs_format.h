@@ -27,8 +27,8 @@ struct Prefs {
 };
 
 // The options as prefs.txt holds them, one a line.
-inline constexpr std::int16_t Prefs::*prefsFileLines[] = {&Prefs::opt_mus, &Prefs::opt_aa, &Prefs::opt_color,
-                                                          &Prefs::opt_remainp};
+inline constexpr std::int16_t Prefs::*prefsFileLines[] = {&Prefs::opt_mus, &Prefs::opt_aa,
+                                                          &Prefs::opt_color, &Prefs::opt_remainp};
 
 struct PrefsParse {
     Prefs prefs;

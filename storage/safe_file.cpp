@@ -2,12 +2,13 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "storage/safe_file.h"
 
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
-#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <optional>
 
 namespace gyrock {
 
@@ -16,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class Fd {
-public:
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     ~Fd() {
         if (fd_ >= 0) ::close(fd_);
@@ -30,7 +31,7 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
@@ -118,7 +119,8 @@ fs::path temporaryFor(const fs::path& file, long pid) {
 
 // The process id in name, when name is file's name followed by .tmp and digits.
 std::optional<long> temporaryOwner(const std::string& name, const std::string& prefix) {
-    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+        return std::nullopt;
     long pid = 0;
     for (std::size_t i = prefix.size(); i < name.size(); ++i) {
         if (name[i] < '0' || name[i] > '9' || pid > 100000000) return std::nullopt;

@@ -59,8 +59,8 @@ ScoresParse parseScores(std::string_view bytes, bool truncated) {
     FieldReader reader(text);
     for (int k = 0; k < hallOfFameSize; ++k) {
         const auto scoreField = reader.next();
-        const auto score = scoreField && !scoreField->quoted ? parseInt32(scoreField->text)
-                                                             : std::nullopt;
+        const auto score =
+            scoreField && !scoreField->quoted ? parseInt32(scoreField->text) : std::nullopt;
         if (!score) {
             result.damaged = true;
             return result;

@@ -22,17 +22,17 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+24"/>
+        <location filename="../app/command_line.cpp" line="+23"/>
         <source>Falling-block puzzle whose well swings to random angles.</source>
         <translation>Puzzle mit fallenden Blöcken, dessen Schacht sich in zufällige Winkel dreht.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Print this help and end.</source>
         <translation>Diese Hilfe ausgeben und beenden.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Print the version and end.</source>
         <translation>Die Version ausgeben und beenden.</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Usage: %1 [options]</source>
         <translation>Aufruf: %1 [Optionen]</translation>
     </message>
@@ -62,12 +62,12 @@
         <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--data-dir given more than once</source>
         <translation>--data-dir mehr als einmal angegeben</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the folder name is empty</source>
         <translation>der Ordnername ist leer</translation>
     </message>
@@ -75,7 +75,7 @@
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../app/data_folder.cpp" line="+63"/>
+        <location filename="../app/data_folder.cpp" line="+66"/>
         <source>it cannot be created</source>
         <translation>er lässt sich nicht anlegen</translation>
     </message>
@@ -93,17 +93,17 @@
 <context>
     <name>GameHost</name>
     <message>
-        <location filename="../ui/game_host.cpp" line="+87"/>
+        <location filename="../ui/game_host.cpp" line="+96"/>
         <source>Level : %1</source>
         <translation>Stufe : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Score : %1</source>
         <translation>Punkte : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Lines : %1</source>
         <translation>Reihen : %1</translation>
     </message>
@@ -381,7 +381,7 @@
 <context>
     <name>gyrock::ui::MainWindow</name>
     <message>
-        <location filename="../ui/commands.cpp" line="+45"/>
+        <location filename="../ui/commands.cpp" line="+48"/>
         <source>Are you sure you want to restart the game?</source>
         <translation>Willst du das Spiel wirklich neu starten?</translation>
     </message>
@@ -391,24 +391,24 @@
         <translation>Du willst dein Spielfeld gedreht, oder? Ist schließlich Gyrock.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+67"/>
         <source>Yeah, go ahead and play Stakko, you chickenshit.</source>
         <translation>Ja, ja, spiel ruhig Stakko, du Hosenscheißer.</translation>
     </message>
     <message>
-        <location filename="../ui/options_and_endings.cpp" line="+24"/>
+        <location filename="../ui/options_and_endings.cpp" line="+25"/>
         <source>Could not save %1.<byte value="xd"/>
 Check that the folder can be written to.</source>
         <translation>Speichern fehlgeschlagen: %1.<byte value="xd"/>
 Prüfe, ob sich in den Ordner schreiben lässt.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> and </source>
         <translation> und </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+70"/>
         <source>Congratulations! You have managed to defeat a very difficult game! For this achievement, you get a +1000 bonus to your score!</source>
         <translation>Glückwunsch! Du hast ein sehr schweres Spiel besiegt! Für diese Leistung bekommst du +1000 Bonuspunkte obendrauf!</translation>
     </message>

@@ -22,17 +22,17 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+24"/>
+        <location filename="../app/command_line.cpp" line="+23"/>
         <source>Falling-block puzzle whose well swings to random angles.</source>
         <translation>Παζλ με τουβλάκια που πέφτουν σε πηγάδι που γέρνει σε τυχαίες γωνίες.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Print this help and end.</source>
         <translation>Εμφάνιση αυτής της βοήθειας και τέλος.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Print the version and end.</source>
         <translation>Εμφάνιση της έκδοσης και τέλος.</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>Δοκίμασε &apos;%1 --help&apos; για περισσότερες πληροφορίες.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Usage: %1 [options]</source>
         <translation>Χρήση: %1 [επιλογές]</translation>
     </message>
@@ -62,12 +62,12 @@
         <translation>απρόσμενο όρισμα &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--data-dir given more than once</source>
         <translation>το --data-dir δόθηκε πάνω από μία φορά</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the folder name is empty</source>
         <translation>το όνομα του φακέλου είναι κενό</translation>
     </message>
@@ -75,7 +75,7 @@
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../app/data_folder.cpp" line="+63"/>
+        <location filename="../app/data_folder.cpp" line="+66"/>
         <source>it cannot be created</source>
         <translation>δεν μπορεί να δημιουργηθεί</translation>
     </message>
@@ -93,17 +93,17 @@
 <context>
     <name>GameHost</name>
     <message>
-        <location filename="../ui/game_host.cpp" line="+87"/>
+        <location filename="../ui/game_host.cpp" line="+96"/>
         <source>Level : %1</source>
         <translation>Επίπεδο : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Score : %1</source>
         <translation>Σκορ : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Lines : %1</source>
         <translation>Γραμμές : %1</translation>
     </message>
@@ -381,7 +381,7 @@
 <context>
     <name>gyrock::ui::MainWindow</name>
     <message>
-        <location filename="../ui/commands.cpp" line="+45"/>
+        <location filename="../ui/commands.cpp" line="+48"/>
         <source>Are you sure you want to restart the game?</source>
         <translation>Σίγουρα θες να ξεκινήσεις το παιχνίδι από την αρχή;</translation>
     </message>
@@ -391,24 +391,24 @@
         <translation>Θες το ταμπλό σου να γυρίζει, σωστά; Gyrock είναι, στο κάτω κάτω.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+67"/>
         <source>Yeah, go ahead and play Stakko, you chickenshit.</source>
         <translation>Ναι, άντε, παίξε Stakko, ρε χέστη.</translation>
     </message>
     <message>
-        <location filename="../ui/options_and_endings.cpp" line="+24"/>
+        <location filename="../ui/options_and_endings.cpp" line="+25"/>
         <source>Could not save %1.<byte value="xd"/>
 Check that the folder can be written to.</source>
         <translation>Αποτυχία αποθήκευσης: %1.<byte value="xd"/>
 Έλεγξε ότι ο φάκελος δέχεται εγγραφή.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> and </source>
         <translation> και </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+70"/>
         <source>Congratulations! You have managed to defeat a very difficult game! For this achievement, you get a +1000 bonus to your score!</source>
         <translation>Συγχαρητήρια! Κατάφερες να νικήσεις ένα πολύ δύσκολο παιχνίδι! Για αυτό το κατόρθωμα, παίρνεις μπόνους +1000 πόντους!</translation>
     </message>

@@ -22,17 +22,17 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+24"/>
+        <location filename="../app/command_line.cpp" line="+23"/>
         <source>Falling-block puzzle whose well swings to random angles.</source>
         <translation>Puzle de bloques que caen en un pozo que gira a ángulos al azar.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Print this help and end.</source>
         <translation>Mostrar esta ayuda y salir.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Print the version and end.</source>
         <translation>Mostrar la versión y salir.</translation>
     </message>
@@ -52,7 +52,7 @@
         <translation>Prueba &apos;%1 --help&apos; para más información.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opciones]</translation>
     </message>
@@ -62,12 +62,12 @@
         <translation>argumento inesperado &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--data-dir given more than once</source>
         <translation>--data-dir indicado más de una vez</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the folder name is empty</source>
         <translation>el nombre de la carpeta está vacío</translation>
     </message>
@@ -75,7 +75,7 @@
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../app/data_folder.cpp" line="+63"/>
+        <location filename="../app/data_folder.cpp" line="+66"/>
         <source>it cannot be created</source>
         <translation>no se puede crear</translation>
     </message>
@@ -93,17 +93,17 @@
 <context>
     <name>GameHost</name>
     <message>
-        <location filename="../ui/game_host.cpp" line="+87"/>
+        <location filename="../ui/game_host.cpp" line="+96"/>
         <source>Level : %1</source>
         <translation>Nivel : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Score : %1</source>
         <translation>Puntos : %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Lines : %1</source>
         <translation>Líneas : %1</translation>
     </message>
@@ -381,7 +381,7 @@
 <context>
     <name>gyrock::ui::MainWindow</name>
     <message>
-        <location filename="../ui/commands.cpp" line="+45"/>
+        <location filename="../ui/commands.cpp" line="+48"/>
         <source>Are you sure you want to restart the game?</source>
         <translation>¿Seguro que quieres reiniciar la partida?</translation>
     </message>
@@ -391,24 +391,24 @@
         <translation>Quieres que tu tablero gire, ¿verdad? Es Gyrock, al fin y al cabo.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+67"/>
         <source>Yeah, go ahead and play Stakko, you chickenshit.</source>
         <translation>Sí, claro, juega a Stakko, gallina de mierda.</translation>
     </message>
     <message>
-        <location filename="../ui/options_and_endings.cpp" line="+24"/>
+        <location filename="../ui/options_and_endings.cpp" line="+25"/>
         <source>Could not save %1.<byte value="xd"/>
 Check that the folder can be written to.</source>
         <translation>Error al guardar %1.<byte value="xd"/>
 Comprueba que se puede escribir en la carpeta.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> and </source>
         <translation> y </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+70"/>
         <source>Congratulations! You have managed to defeat a very difficult game! For this achievement, you get a +1000 bonus to your score!</source>
         <translation>¡Enhorabuena! ¡Has logrado vencer a un juego muy difícil! ¡Por esta hazaña, te llevas un bonus de +1000 puntos!</translation>
     </message>

@@ -6,7 +6,7 @@
     <message>
         <location filename="../ui/audio_error.cpp" line="+14"/>
         <source>(error code: %1)</source>
-        <translation>(code d&apos;erreur<byte value="xa0"/>: %1)</translation>
+        <translation>(code d&apos;erreur&#xa0;: %1)</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -22,17 +22,17 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+24"/>
+        <location filename="../app/command_line.cpp" line="+23"/>
         <source>Falling-block puzzle whose well swings to random angles.</source>
         <translation>Puzzle de blocs qui tombent, dont le puits pivote au hasard.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Print this help and end.</source>
         <translation>Afficher cette aide et quitter.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Print the version and end.</source>
         <translation>Afficher la version et quitter.</translation>
     </message>
@@ -49,25 +49,25 @@
     <message>
         <location line="+9"/>
         <source>Try &apos;%1 --help&apos; for more information.</source>
-        <translation>Essaie «<byte value="xa0"/>%1 --help<byte value="xa0"/>» pour en savoir plus.</translation>
+        <translation>Essaie «&#xa0;%1 --help&#xa0;» pour en savoir plus.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+13"/>
         <source>Usage: %1 [options]</source>
-        <translation>Utilisation<byte value="xa0"/>: %1 [options]</translation>
+        <translation>Utilisation&#xa0;: %1 [options]</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation>argument inattendu «<byte value="xa0"/>%1<byte value="xa0"/>»</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>--data-dir given more than once</source>
         <translation>--data-dir donné plus d&apos;une fois</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the folder name is empty</source>
         <translation>le nom du dossier est vide</translation>
     </message>
@@ -75,7 +75,7 @@
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../app/data_folder.cpp" line="+63"/>
+        <location filename="../app/data_folder.cpp" line="+66"/>
         <source>it cannot be created</source>
         <translation>il ne peut pas être créé</translation>
     </message>
@@ -87,25 +87,25 @@
     <message>
         <location line="+4"/>
         <source>cannot keep the data files in &apos;%1&apos;: %2</source>
-        <translation>impossible de garder les fichiers de données dans «<byte value="xa0"/>%1<byte value="xa0"/>»<byte value="xa0"/>: %2</translation>
+        <translation>impossible de garder les fichiers de données dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>GameHost</name>
     <message>
-        <location filename="../ui/game_host.cpp" line="+87"/>
+        <location filename="../ui/game_host.cpp" line="+96"/>
         <source>Level : %1</source>
-        <translation>Niveau<byte value="xa0"/>: %1</translation>
+        <translation>Niveau&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Score : %1</source>
-        <translation>Score<byte value="xa0"/>: %1</translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Lines : %1</source>
-        <translation>Lignes<byte value="xa0"/>: %1</translation>
+        <translation>Lignes&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -113,7 +113,7 @@
     <message>
         <location filename="qt_texts.cpp" line="+12"/>
         <source>Options:</source>
-        <translation>Options<byte value="xa0"/>:</translation>
+        <translation>Options&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -123,7 +123,7 @@
     <message>
         <location line="+1"/>
         <source>Unknown options: %1.</source>
-        <translation>Options inconnues<byte value="xa0"/>: %1.</translation>
+        <translation>Options inconnues&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -210,22 +210,22 @@
     <message>
         <location/>
         <source>Level :</source>
-        <translation>Niveau<byte value="xa0"/>:</translation>
+        <translation>Niveau&#xa0;:</translation>
     </message>
     <message>
         <location/>
         <source>Score : </source>
-        <translation>Score<byte value="xa0"/>: </translation>
+        <translation>Score&#xa0;: </translation>
     </message>
     <message>
         <location/>
         <source>Lines :</source>
-        <translation>Lignes<byte value="xa0"/>:</translation>
+        <translation>Lignes&#xa0;:</translation>
     </message>
     <message>
         <location/>
         <source>Next :</source>
-        <translation>Puis<byte value="xa0"/>:</translation>
+        <translation>Puis&#xa0;:</translation>
     </message>
     <message>
         <location/>
@@ -265,7 +265,7 @@
     <message>
         <location/>
         <source>Antialias (For fast PCs only!)</source>
-        <translation>Lissage (pour PC rapides<byte value="xa0"/>!)</translation>
+        <translation>Lissage (pour PC rapides&#xa0;!)</translation>
     </message>
     <message>
         <location/>
@@ -290,32 +290,32 @@
     <message>
         <location/>
         <source>Game Keys :</source>
-        <translation>Touches du jeu<byte value="xa0"/>:</translation>
+        <translation>Touches du jeu&#xa0;:</translation>
     </message>
     <message>
         <location/>
         <source>Left/Right Arrow : Move left/right</source>
-        <translation>Flèche gauche/droite<byte value="xa0"/>: Déplacer</translation>
+        <translation>Flèche gauche/droite&#xa0;: Déplacer</translation>
     </message>
     <message>
         <location/>
         <source>Up key : Rotate</source>
-        <translation>Touche haut<byte value="xa0"/>: Tourner</translation>
+        <translation>Touche haut&#xa0;: Tourner</translation>
     </message>
     <message>
         <location/>
         <source>Down Key : Accelerate</source>
-        <translation>Touche bas<byte value="xa0"/>: Accélérer</translation>
+        <translation>Touche bas&#xa0;: Accélérer</translation>
     </message>
     <message>
         <location/>
         <source>P : Pause game</source>
-        <translation>P<byte value="xa0"/>: Mettre en pause</translation>
+        <translation>P&#xa0;: Mettre en pause</translation>
     </message>
     <message>
         <location/>
         <source>Levels:</source>
-        <translation>Niveaux<byte value="xa0"/>:</translation>
+        <translation>Niveaux&#xa0;:</translation>
     </message>
     <message>
         <location/>
@@ -330,32 +330,32 @@
     <message>
         <location/>
         <source>Score adjustment :</source>
-        <translation>Calcul du score<byte value="xa0"/>:</translation>
+        <translation>Calcul du score&#xa0;:</translation>
     </message>
     <message>
         <location/>
         <source>1 line : +Level*1</source>
-        <translation>1 ligne<byte value="xa0"/>: +Niveau*1</translation>
+        <translation>1 ligne&#xa0;: +Niveau*1</translation>
     </message>
     <message>
         <location/>
         <source>2 lines : + Level*2</source>
-        <translation>2 lignes<byte value="xa0"/>: + Niveau*2</translation>
+        <translation>2 lignes&#xa0;: + Niveau*2</translation>
     </message>
     <message>
         <location/>
         <source>3 lines : +Level*3</source>
-        <translation>3 lignes<byte value="xa0"/>: +Niveau*3</translation>
+        <translation>3 lignes&#xa0;: +Niveau*3</translation>
     </message>
     <message>
         <location/>
         <source>4 lines : +Level*4</source>
-        <translation>4 lignes<byte value="xa0"/>: +Niveau*4</translation>
+        <translation>4 lignes&#xa0;: +Niveau*4</translation>
     </message>
     <message>
         <location/>
         <source>Other stuff :</source>
-        <translation>Autres trucs<byte value="xa0"/>:</translation>
+        <translation>Autres trucs&#xa0;:</translation>
     </message>
     <message>
         <location/>
@@ -375,47 +375,47 @@
     <message>
         <location/>
         <source>&quot;Stakko&quot; mode.</source>
-        <translation>«<byte value="xa0"/>Stakko<byte value="xa0"/>».</translation>
+        <translation>«&#xa0;Stakko&#xa0;».</translation>
     </message>
 </context>
 <context>
     <name>gyrock::ui::MainWindow</name>
     <message>
-        <location filename="../ui/commands.cpp" line="+45"/>
+        <location filename="../ui/commands.cpp" line="+48"/>
         <source>Are you sure you want to restart the game?</source>
-        <translation>Tu veux vraiment recommencer la partie<byte value="xa0"/>?</translation>
+        <translation>Tu veux vraiment recommencer la partie&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You want your board rotated, right? It&apos;s Gyrock, after all.</source>
-        <translation>Tu veux ton plateau qui tourne, hein<byte value="xa0"/>? C&apos;est Gyrock, après tout.</translation>
+        <translation>Tu veux ton plateau qui tourne, hein&#xa0;? C&apos;est Gyrock, après tout.</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+67"/>
         <source>Yeah, go ahead and play Stakko, you chickenshit.</source>
         <translation>Ouais, c&apos;est ça, joue à Stakko, espèce de dégonflé.</translation>
     </message>
     <message>
-        <location filename="../ui/options_and_endings.cpp" line="+24"/>
+        <location filename="../ui/options_and_endings.cpp" line="+25"/>
         <source>Could not save %1.<byte value="xd"/>
 Check that the folder can be written to.</source>
         <translation>Impossible d&apos;enregistrer %1.<byte value="xd"/>
 Vérifie que le dossier est accessible en écriture.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source> and </source>
         <translation> et </translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+70"/>
         <source>Congratulations! You have managed to defeat a very difficult game! For this achievement, you get a +1000 bonus to your score!</source>
-        <translation>Félicitations<byte value="xa0"/>! Tu as réussi à vaincre un jeu très difficile<byte value="xa0"/>! Pour cet exploit, tu gagnes un bonus de +1000 points<byte value="xa0"/>!</translation>
+        <translation>Félicitations&#xa0;! Tu as réussi à vaincre un jeu très difficile&#xa0;! Pour cet exploit, tu gagnes un bonus de +1000 points&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Congratulations! You have managed to defeat the Stakko version! Now play the Gyrock version for a real challenge!</source>
-        <translation>Félicitations<byte value="xa0"/>! Tu as réussi à vaincre la version Stakko<byte value="xa0"/>! Maintenant, joue à la version Gyrock pour un vrai défi<byte value="xa0"/>!</translation>
+        <translation>Félicitations&#xa0;! Tu as réussi à vaincre la version Stakko&#xa0;! Maintenant, joue à la version Gyrock pour un vrai défi&#xa0;!</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,11 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "ui/board_view.h"
 
-#include "render/preview.h"
-
 #include <QCoreApplication>
 #include <QPainter>
 #include <QWidget>
+
+#include "render/preview.h"
 
 namespace gyrock::ui {
 
@@ -50,7 +50,9 @@ void BoardView::markCell(int column, int row, std::int32_t angle, bool antialias
 
 void BoardView::clear() { showFrame(renderer_.clearBoard()); }
 
-QImage BoardView::preview(const PieceMatrix& nextpiece) const { return render::composePreview(nextpiece, pictures_); }
+QImage BoardView::preview(const PieceMatrix& nextpiece) const {
+    return render::composePreview(nextpiece, pictures_);
+}
 
 void BoardView::showFrame(QRect changed) {
     // A frame like the one on the window costs no repaint at all.
@@ -61,7 +63,8 @@ void BoardView::showFrame(QRect changed) {
     // The window never paints under its opaque controls; nobody sees the board there.
     QRegion covered;
     for (QWidget* child : window_.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child->isVisible() && (child->autoFillBackground() || child->testAttribute(Qt::WA_OpaquePaintEvent))) {
+        if (child->isVisible() &&
+            (child->autoFillBackground() || child->testAttribute(Qt::WA_OpaquePaintEvent))) {
             covered += child->geometry();
         }
     }

@@ -17,7 +17,7 @@ class QWidget;
 namespace gyrock::ui {
 
 class BoardView {
-public:
+  public:
     explicit BoardView(QWidget& window);
     ~BoardView();
 
@@ -35,7 +35,7 @@ public:
     void checkFrames();
     const FrameCheck* frameCheck() const { return frameCheck_.get(); }
 
-private:
+  private:
     void matchDensity();
     void showFrame(QRect changed);
 

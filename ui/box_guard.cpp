@@ -18,7 +18,8 @@ BoxGuard::~BoxGuard() { qApp->removeEventFilter(this); }
 
 void BoxGuard::watch(QWidget* box) {
     boxes_.emplace_back(box);
-    connect(box, &QObject::destroyed, this, [this] { recount(); }, Qt::QueuedConnection);
+    connect(
+        box, &QObject::destroyed, this, [this] { recount(); }, Qt::QueuedConnection);
     recount();
 }
 
@@ -61,7 +62,8 @@ bool BoxGuard::eventFilter(QObject* watched, QEvent* event) {
             }
             return true;
         }
-        default: return false;
+        default:
+            return false;
     }
 }
 

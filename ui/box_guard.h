@@ -17,7 +17,7 @@ namespace gyrock::ui {
 
 class BoxGuard : public QObject {
     Q_OBJECT
-public:
+  public:
     // onHeld hears true when the first box comes up and false when the last goes.
     BoxGuard(QWidget* window, std::function<void(bool)> onHeld);
     ~BoxGuard() override;
@@ -28,10 +28,10 @@ public:
     QWidget* frontBox() const;
     bool boxUp() const { return frontBox() != nullptr; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool meantForWindow(QObject* watched) const;
     void recount();
 

@@ -15,7 +15,8 @@ namespace gyrock::ui {
 // the options and help panels, opt_remainp "Remain paused when submenus close".
 bool MainWindow::gameInProgress() { return !host_.newGameButtonVisible(); }
 
-QMessageBox* MainWindow::openBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons) {
+QMessageBox* MainWindow::openBox(QMessageBox::Icon icon, const QString& text,
+                                 QMessageBox::StandardButtons buttons) {
     auto* box = new QMessageBox(icon, programName(), text, buttons, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal in Qt's sense: the guard holds the window instead, so a
@@ -46,21 +47,22 @@ void MainWindow::startNewGame() {
 void MainWindow::askToRestart() {
     askYesNo(tr("Are you sure you want to restart the game?"), [this](bool sure) {
         if (!sure) return;
-        askYesNo(tr("You want your board rotated, right? It's Gyrock, after all."), [this](bool turning) {
-            auto restart = [this] {
-                game_.paused = false;
-                ui_->labelp->hide();
-                startNewGame();
-            };
-            if (turning || ui_->opt_stakko->isChecked()) {
-                ui_->opt_gyrock->setChecked(turning);
-                restart();
-                return;
-            }
-            // Selecting Stakko shows its message; the new game starts once it is gone.
-            afterStakkoMessage_ = restart;
-            ui_->opt_stakko->setChecked(true);
-        });
+        askYesNo(tr("You want your board rotated, right? It's Gyrock, after all."),
+                 [this](bool turning) {
+                     auto restart = [this] {
+                         game_.paused = false;
+                         ui_->labelp->hide();
+                         startNewGame();
+                     };
+                     if (turning || ui_->opt_stakko->isChecked()) {
+                         ui_->opt_gyrock->setChecked(turning);
+                         restart();
+                         return;
+                     }
+                     // Selecting Stakko shows its message; the new game starts once it is gone.
+                     afterStakkoMessage_ = restart;
+                     ui_->opt_stakko->setChecked(true);
+                 });
     });
 }
 

@@ -2,9 +2,9 @@
 // Copyright (C) 2026 The Gyrock developers
 #include "ui/endgame_window.h"
 
+#include "ui/ui_endgame.h"
 #include "widgets/fonts.h"
 #include "widgets/placement.h"
-#include "ui/ui_endgame.h"
 
 namespace gyrock::ui {
 

@@ -15,7 +15,7 @@ namespace gyrock::ui {
 
 class EndGameWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit EndGameWindow(QWidget* parent = nullptr);
     ~EndGameWindow() override;
 
@@ -24,14 +24,14 @@ public:
     // Centred on the screen; returns at once.
     void showCentred();
 
-public slots:
+  public slots:
     // Only its button leads on: Escape would skip the hall of fame.
     void reject() override {}
 
-signals:
+  signals:
     void acknowledged();
 
-private:
+  private:
     std::unique_ptr<Ui::endgame> ui_;
 };
 

@@ -6,18 +6,18 @@
 #include <algorithm>
 
 #include "audio/audio.h"
-#include "ui/check_value.h"
 #include "render/board_renderer.h"
 #include "render/preview.h"
 #include "ui/board_view.h"
+#include "ui/check_value.h"
 #include "ui/keyboard.h"
 #include "ui/pad_input.h"
 #include "ui/ui_form1.h"
 
 namespace gyrock::ui {
 
-GameHost::GameHost(QWidget& window, Ui::form1& form, BoardView& view, Game& game, std::string musicFile,
-                   std::function<void(int)> onCharacter, GameEndings endings)
+GameHost::GameHost(QWidget& window, Ui::form1& form, BoardView& view, Game& game,
+                   std::string musicFile, std::function<void(int)> onCharacter, GameEndings endings)
     : window_(window),
       ui_(form),
       view_(view),
@@ -92,9 +92,15 @@ void GameHost::setPausedShown(bool shown) { ui_.labelp->setVisible(shown); }
 void GameHost::setCounter(Counter which, std::int32_t value) {
     // The counters: Label1 the level, Label2 the score, Label4 the lines.
     switch (which) {
-        case Counter::Level: ui_.Label1->setText(tr("Level : %1").arg(value)); return;
-        case Counter::Score: ui_.Label2->setText(tr("Score : %1").arg(value)); return;
-        case Counter::Lines: ui_.Label4->setText(tr("Lines : %1").arg(value)); return;
+        case Counter::Level:
+            ui_.Label1->setText(tr("Level : %1").arg(value));
+            return;
+        case Counter::Score:
+            ui_.Label2->setText(tr("Score : %1").arg(value));
+            return;
+        case Counter::Lines:
+            ui_.Label4->setText(tr("Lines : %1").arg(value));
+            return;
     }
 }
 
@@ -112,7 +118,9 @@ void GameHost::drawBoard() {
     view_.drawBoard(game_, ticked(ui_.opt_color), ticked(ui_.opt_aa));
 }
 
-void GameHost::markClearedCell(int column, int row) { view_.markCell(column, row, game_.angle, ticked(ui_.opt_aa)); }
+void GameHost::markClearedCell(int column, int row) {
+    view_.markCell(column, row, game_.angle, ticked(ui_.opt_aa));
+}
 
 void GameHost::clearWindowDrawing() { view_.clear(); }
 

@@ -38,7 +38,7 @@ struct GameEndings {
 class GameHost : public gyrock::GameHost {
     Q_DECLARE_TR_FUNCTIONS(GameHost)  // the counters' captions
 
-public:
+  public:
     // window shows form and view; a typed pause key goes to onCharacter.
     GameHost(QWidget& window, Ui::form1& form, BoardView& view, Game& game, std::string musicFile,
              std::function<void(int)> onCharacter, GameEndings endings);
@@ -75,7 +75,7 @@ public:
     void finishGame() override;
     void turnedBack() override;
 
-private:
+  private:
     void stepGame();
 
     QWidget& window_;

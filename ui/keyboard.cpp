@@ -14,24 +14,34 @@ namespace {
 
 std::optional<Arrow> arrowOf(int key) {
     switch (key) {
-        case Qt::Key_Left: return Arrow::Left;
-        case Qt::Key_Right: return Arrow::Right;
-        case Qt::Key_Up: return Arrow::Up;
-        case Qt::Key_Down: return Arrow::Down;
-        default: return std::nullopt;
+        case Qt::Key_Left:
+            return Arrow::Left;
+        case Qt::Key_Right:
+            return Arrow::Right;
+        case Qt::Key_Up:
+            return Arrow::Up;
+        case Qt::Key_Down:
+            return Arrow::Down;
+        default:
+            return std::nullopt;
     }
 }
 
 }  // namespace
 
-Keyboard::Keyboard(QWidget* window, std::function<void(int)> onCharacter, std::function<void()> onArrows)
-    : QObject(window), window_(window), onCharacter_(std::move(onCharacter)), onArrows_(std::move(onArrows)) {
+Keyboard::Keyboard(QWidget* window, std::function<void(int)> onCharacter,
+                   std::function<void()> onArrows)
+    : QObject(window),
+      window_(window),
+      onCharacter_(std::move(onCharacter)),
+      onArrows_(std::move(onArrows)) {
     qApp->installEventFilter(this);
     // A key released while another application has the keyboard never
     // reaches us: forget everything rather than keep it held for ever.
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive) releaseAll();
-    });
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) releaseAll();
+            });
 }
 
 Keyboard::~Keyboard() { qApp->removeEventFilter(this); }

@@ -17,7 +17,7 @@ namespace gyrock::ui {
 
 class Keyboard : public QObject {
     Q_OBJECT
-public:
+  public:
     // Watches every key event for widgets inside window; a typed pause key
     // goes to onCharacter, once per press, and every change of an arrow's
     // state to onArrows. Other characters reach the controls as usual.
@@ -27,10 +27,10 @@ public:
     bool held(Arrow key) const { return held_[static_cast<int>(key)]; }
     void releaseAll();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool belongsToWindow(QObject* watched) const;
     bool handleKey(QKeyEvent* key, bool pressed);
 

@@ -9,13 +9,13 @@
 #include <QPaintEvent>
 
 #include "audio/audio.h"
-#include "ui/audio_error.h"
 #include "halloffame/scores_window.h"
+#include "ui/audio_error.h"
 #include "ui/check_value.h"
 #include "ui/endgame_window.h"
+#include "ui/ui_form1.h"
 #include "widgets/fonts.h"
 #include "widgets/placement.h"
-#include "ui/ui_form1.h"
 
 namespace gyrock::ui {
 namespace {
@@ -25,14 +25,17 @@ constexpr int kClientHeight = 482;
 
 }  // namespace
 
-MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile, const PadFolders& padFolders,
-                       QWidget* parent)
+MainWindow::MainWindow(std::filesystem::path dataFolder, std::string musicFile,
+                       const PadFolders& padFolders, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::form1>()),
       files_(std::move(dataFolder)),
       view_(*this),
-      host_(*this, *ui_, view_, game_, std::move(musicFile), [this](int keyascii) { characterTyped(keyascii); },
-            GameEndings{[this](Victory victory) { showVictory(victory); }, [this] { checkHallOfFame(); }}),
+      host_(
+          *this, *ui_, view_, game_, std::move(musicFile),
+          [this](int keyascii) { characterTyped(keyascii); },
+          GameEndings{[this](Victory victory) { showVictory(victory); },
+                      [this] { checkHallOfFame(); }}),
       game_(host_),
       boxes_(this, [this](bool held) { host_.setHeld(held); }),
       pads_(*this, padFolders) {
@@ -75,11 +78,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Only a focus the player or the program moved selects: the window handing
     // the focus back after a message box or a popup is no choice, and would
     // undo one made meanwhile.
-    const auto reason = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event)->reason()
-                                                         : Qt::OtherFocusReason;
+    const auto reason = event->type() == QEvent::FocusIn
+                            ? static_cast<QFocusEvent*>(event)->reason()
+                            : Qt::OtherFocusReason;
     // While the window goes away the focus moves about; nobody chooses a mode then.
-    if (event->type() == QEvent::FocusIn && !shuttingDown_ && reason != Qt::ActiveWindowFocusReason &&
-        reason != Qt::PopupFocusReason) {
+    if (event->type() == QEvent::FocusIn && !shuttingDown_ &&
+        reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
         if (watched == ui_->opt_gyrock) ui_->opt_gyrock->setChecked(true);
         if (watched == ui_->opt_stakko) ui_->opt_stakko->setChecked(true);
     }
@@ -157,7 +161,8 @@ void MainWindow::closeBoxes() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (widget == this || !widget->isVisible()) continue;
         // Answers no longer lead anywhere, except a notice of the close itself.
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && !box->property("shutdown").toBool()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget);
+            box && !box->property("shutdown").toBool()) {
             box->disconnect(this);
         }
         widget->close();

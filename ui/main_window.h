@@ -13,9 +13,9 @@
 
 #include "engine/game.h"
 #include "halloffame/scores_host.h"
-#include "ui/box_guard.h"
 #include "storage/player_files.h"
 #include "ui/board_view.h"
+#include "ui/box_guard.h"
 #include "ui/game_host.h"
 #include "ui/pad_input.h"
 
@@ -33,10 +33,10 @@ class EndGameWindow;
 
 class MainWindow : public QWidget, public ScoresHost {
     Q_OBJECT
-public:
+  public:
     // dataFolder holds scores.txt and prefs.txt; musicFile is the music loop.
-    MainWindow(std::filesystem::path dataFolder, std::string musicFile, const PadFolders& padFolders = {},
-               QWidget* parent = nullptr);
+    MainWindow(std::filesystem::path dataFolder, std::string musicFile,
+               const PadFolders& padFolders = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Start-up before the window is shown: the audio, then the two files.
@@ -85,16 +85,16 @@ public:
     void resumeGame() override;
     void saveHallOfFame() override;
 
-signals:
+  signals:
     // The window has closed and everything is saved: time to leave.
     void unloaded();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void connectControls();
     // Stops the audio and writes both files; false when a file could not be written.
     void saveAndRelease();
@@ -106,7 +106,8 @@ private:
     bool gameInProgress();
     // A question or a notice, shown without blocking; the answer carries the
     // action on.
-    QMessageBox* openBox(QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons);
+    QMessageBox* openBox(QMessageBox::Icon icon, const QString& text,
+                         QMessageBox::StandardButtons buttons);
     void askYesNo(const QString& text, std::function<void(bool)> answered);
     void tell(const QString& text, std::function<void()> then = {});
 

@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "halloffame/scores_window.h"
-#include "ui/endgame_window.h"
 #include "ui/check_value.h"
+#include "ui/endgame_window.h"
 #include "ui/main_window.h"
 #include "ui/title.h"
 #include "ui/ui_form1.h"
@@ -20,12 +20,15 @@ void MainWindow::saveHallOfFame() {
 
 void MainWindow::warnNotSaved(const std::vector<std::string>& files, std::function<void()> then) {
     QStringList paths;
-    for (const std::string& file : files) paths << QString::fromStdString((files_.folder() / file).string());
-    const QString text =
-        tr("Could not save %1.\r\nCheck that the folder can be written to.").arg(paths.join(tr(" and ")));
+    for (const std::string& file : files)
+        paths << QString::fromStdString((files_.folder() / file).string());
+    const QString text = tr("Could not save %1.\r\nCheck that the folder can be written to.")
+                             .arg(paths.join(tr(" and ")));
     // Also where a session's log keeps it: after a signal nobody may be
     // there to read a box, and the program ends regardless.
-    std::fprintf(stderr, "gyrock: %s\n", qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
+    std::fprintf(
+        stderr, "gyrock: %s\n",
+        qUtf8Printable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "))));
     if (quietClose_) {
         if (then) then();
         return;
@@ -55,7 +58,8 @@ std::array<OptionBox, 4> optionBoxes(const Ui::form1& form) {
 }  // namespace
 
 void MainWindow::showPreferences(const Prefs& prefs) {
-    for (const OptionBox& option : optionBoxes(*ui_)) setCheckValue(option.box, prefs.*option.value);
+    for (const OptionBox& option : optionBoxes(*ui_))
+        setCheckValue(option.box, prefs.*option.value);
 }
 
 Prefs MainWindow::preferences() const {
@@ -87,11 +91,12 @@ void MainWindow::showVictory(Victory victory) {
             checkHallOfFame();
         });
     }
-    endgame_->setText(victory == Victory::Turning
-                          ? tr("Congratulations! You have managed to defeat a very difficult game! For "
-                               "this achievement, you get a +1000 bonus to your score!")
-                          : tr("Congratulations! You have managed to defeat the Stakko version! Now play "
-                               "the Gyrock version for a real challenge!"));
+    endgame_->setText(
+        victory == Victory::Turning
+            ? tr("Congratulations! You have managed to defeat a very difficult game! For "
+                 "this achievement, you get a +1000 bonus to your score!")
+            : tr("Congratulations! You have managed to defeat the Stakko version! Now play "
+                 "the Gyrock version for a real challenge!"));
     endgame_->showCentred();
 }
 

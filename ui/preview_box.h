@@ -10,16 +10,16 @@ namespace gyrock::ui {
 
 class PreviewBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PreviewBox(QWidget* parent = nullptr);
 
     // The picture is drawn scaled to whatever size the box has at the time.
     void setImage(const QImage& image);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QImage image_;
 };
 

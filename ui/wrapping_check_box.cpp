@@ -18,7 +18,8 @@ void WrappingCheckBox::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_CheckBox, option);  // the indicator alone
     option.text = caption;
     const QRect room = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
 }
 

@@ -12,12 +12,12 @@ class WrappingCheckBox : public QCheckBox {
     Q_OBJECT
     // Read by the layout checks: the caption fits when its wrapped lines do.
     Q_PROPERTY(bool wordWrap READ wordWrap CONSTANT)
-public:
+  public:
     explicit WrappingCheckBox(QWidget* parent = nullptr);
 
     bool wordWrap() const { return true; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     // The whole box takes the click, also on the caption's second line.
     bool hitButton(const QPoint& pos) const override;

@@ -10,9 +10,12 @@ namespace {
 void fix(QWidget* widget) {
     if (!widget->testAttribute(Qt::WA_SetFont)) return;
     QFont font = widget->font();
-    if (font.pointSizeF() == 8.0) font.setPointSizeF(8.25);
-    else if (font.pointSizeF() == 10.0) font.setPointSizeF(9.75);
-    else return;
+    if (font.pointSizeF() == 8.0)
+        font.setPointSizeF(8.25);
+    else if (font.pointSizeF() == 10.0)
+        font.setPointSizeF(9.75);
+    else
+        return;
     widget->setFont(font);
 }
 

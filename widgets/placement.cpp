@@ -10,7 +10,8 @@ namespace gyrock::widgets {
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen();
     if (!screen) return;
-    window->move(screen->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+    window->move(screen->availableGeometry().center() -
+                 QPoint(window->width() / 2, window->height() / 2));
 }
 
 }  // namespace gyrock::widgets

@@ -54,7 +54,8 @@ TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         {"release while a stream is open", release, true, mixing},
         {"open another", [&] { return (second = open()) != 0 && second != first; }, true, mixing},
         {"play it instead", [&] { return playLooped(second); }, true, mixing},
-        {"play the 0 of a failed open", [] { return !playLooped(0) && left(BadHandle); }, true, mixing},
+        {"play the 0 of a failed open", [] { return !playLooped(0) && left(BadHandle); }, true,
+         mixing},
         {"free the one not playing", [&] { return freeMusic(first); }, true, mixing},
         {"stop all", [] { return stopAll(), left(Ok); }, false, paused},
         {"play after stopping", [&] { return playLooped(second); }, true, mixing},
@@ -67,13 +68,15 @@ TEST_F(DummyAudio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         {"play", [&] { return playLooped(later); }, true, mixing},
         {"shut down", [] { return shutdown(), left(Ok); }, false, closed},
         {"open while down", [&] { return open() == 0 && left(NotInitialised); }, false, closed},
-        {"play while down", [&] { return !playLooped(later) && left(NotInitialised); }, false, closed},
+        {"play while down", [&] { return !playLooped(later) && left(NotInitialised); }, false,
+         closed},
         {"stop while down", [] { return stopAll(), left(NotInitialised); }, false, closed},
         {"release while down", release, false, closed},
         {"start at no rate", [] { return !init(0) && left(DeviceOpenFailed); }, false, closed},
         {"start again", [] { return init(); }, false, paused},
         {"start twice", [] { return !init() && left(AlreadyInitialised); }, false, paused},
-        {"play one from before", [&] { return !playLooped(later) && left(BadHandle); }, false, paused},
+        {"play one from before", [&] { return !playLooped(later) && left(BadHandle); }, false,
+         paused},
     };
     for (const auto& [step, call, playing, output] : steps) {
         SCOPED_TRACE(step);

@@ -33,11 +33,13 @@ TEST_F(DummyAudio, BadMusicFilesFailWithTheirCodesAndAreToldOnce) {
     for (const auto& [path, code, said] : files) {
         ::testing::internal::CaptureStderr();
         for (int game = 0; game < 3; ++game) EXPECT_EQ(openMusic(path.string()), 0) << path;
-        const std::string told = ::testing::internal::GetCapturedStderr();  // with the decoder's notes
+        const std::string told =
+            ::testing::internal::GetCapturedStderr();  // with the decoder's notes
         EXPECT_EQ(lastError(), errorCode(code)) << path;
         const std::size_t at = told.find("gyrock audio: " + said);
         ASSERT_NE(at, std::string::npos) << told;
-        EXPECT_EQ(told.find("gyrock audio:", at + 1), std::string::npos) << "told more than once: " << told;
+        EXPECT_EQ(told.find("gyrock audio:", at + 1), std::string::npos)
+            << "told more than once: " << told;
         const std::string line = told.substr(at, told.find('\n', at) - at);
         EXPECT_TRUE(line.ends_with(path.string() + "; the game plays in silence")) << line;
     }

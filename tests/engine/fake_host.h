@@ -14,13 +14,15 @@
 namespace gyrock::testing {
 
 class FakeHost : public GameHost, public ScriptedClock {
-public:
+  public:
     bool turning = true;
     bool music = true;
     bool frameShown = true;  // the Game Mode frame, and with it NEW GAME
     std::vector<std::string> calls;
 
-    int count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+    int count(const std::string& call) const {
+        return static_cast<int>(std::count(calls.begin(), calls.end(), call));
+    }
 
     Tick tickCount() override { return static_cast<Tick>(now); }
     bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
@@ -30,7 +32,9 @@ public:
     bool newGameButtonVisible() override { return frameShown; }
 
     void setRestartEnabled(bool on) override { calls.push_back(on ? "restart:on" : "restart:off"); }
-    void setGameOverShown(bool on) override { calls.push_back(on ? "gameover:show" : "gameover:hide"); }
+    void setGameOverShown(bool on) override {
+        calls.push_back(on ? "gameover:show" : "gameover:hide");
+    }
     void setGameModeFrameShown(bool on) override {
         frameShown = on;
         calls.push_back(on ? "frame:show" : "frame:hide");

@@ -11,7 +11,7 @@ namespace gyrock::testing {
 
 // A game started and paused at once, ready to be driven by hand.
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     FakeHost host;
     Game game{host};
 
@@ -55,7 +55,9 @@ protected:
 };
 
 // The walls and floor a new game lays: columns 3 and 16 down to row 30, row 30 up to column 16.
-inline bool isWall(int x, int y) { return ((x == 3 || x == 16) && y <= 30) || (y == 30 && x <= 16); }
+inline bool isWall(int x, int y) {
+    return ((x == 3 || x == 16) && y <= 30) || (y == 30 && x <= 16);
+}
 
 inline PieceMatrix turnedTimes(PieceMatrix m, int quarters) {
     for (int q = 0; q < quarters; ++q) m = turned(m);

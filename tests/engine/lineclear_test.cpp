@@ -20,13 +20,15 @@ TEST_F(LineClear, FullRowsClearAndTheRowsAboveDropOntoTheRest) {
         for (int y = 5; y <= 29; ++y) cells += game.board(x, y) != 0;
     }
     EXPECT_EQ(cells, 3);
-    EXPECT_EQ(std::tuple(game.board(4, 22), game.board(5, 21), game.board(6, 23)), std::tuple(6, 2, 7));
+    EXPECT_EQ(std::tuple(game.board(4, 22), game.board(5, 21), game.board(6, 23)),
+              std::tuple(6, 2, 7));
 }
 
 TEST_F(LineClear, EachFullRowIsMarkedCellByCellThenScoredAtTheNewLevel) {
     // Lines before, full rows, the level after, the points they score.
-    for (auto [lines, rows, levelAfter, points] : {std::array{12, 4, 2, 8}, std::array{14, 1, 2, 2},
-                                                   std::array{0, 3, 1, 3}, std::array{0, 0, 1, 0}}) {
+    for (auto [lines, rows, levelAfter, points] :
+         {std::array{12, 4, 2, 8}, std::array{14, 1, 2, 2}, std::array{0, 3, 1, 3},
+          std::array{0, 0, 1, 0}}) {
         SCOPED_TRACE(rows);
         startPaused();
         game.lines = lines;
@@ -39,14 +41,16 @@ TEST_F(LineClear, EachFullRowIsMarkedCellByCellThenScoredAtTheNewLevel) {
         // The locked piece is shown first; each mark waits 15 ms.
         std::vector<std::string> expected{"drawBoard"};
         for (int y = 30 - rows; y <= 29; ++y) {
-            for (int x = 4; x <= 15; ++x) expected.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
+            for (int x = 4; x <= 15; ++x)
+                expected.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
         }
         expected.insert(expected.end(), {"Level : " + std::to_string(levelAfter),
                                          "Score : " + std::to_string(100 + points),
                                          "Lines : " + std::to_string(lines + rows)});
         EXPECT_EQ(host.calls, expected);
         EXPECT_EQ(host.now - start, 15u * 12u * static_cast<unsigned>(rows));
-        EXPECT_EQ(std::tuple(game.board(7, 29), game.board(8, 29)), std::tuple(0, 1));  // the short row
+        EXPECT_EQ(std::tuple(game.board(7, 29), game.board(8, 29)),
+                  std::tuple(0, 1));  // the short row
     }
 }
 
@@ -66,9 +70,11 @@ TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFini
         // preview, and the render tick draws; then the loop stops.
         const std::vector<std::string> tail(host.calls.end() - 10, host.calls.end());
         const std::vector<std::string> expectedTail{
-            "Level : 30", "Score : 5030", "Lines : 435",
-            "Score : " + std::to_string(turning ? 6030 : 5030), "restart:off", "frame:show", "clearDrawing",
-            std::string("endgame:") + (turning ? "turning" : "upright"), "preview", "drawBoard"};
+            "Level : 30",   "Score : 5030",
+            "Lines : 435",  "Score : " + std::to_string(turning ? 6030 : 5030),
+            "restart:off",  "frame:show",
+            "clearDrawing", std::string("endgame:") + (turning ? "turning" : "upright"),
+            "preview",      "drawBoard"};
         EXPECT_EQ(tail, expectedTail);
         EXPECT_LT(host.now, 100000u + 2000u);
     }

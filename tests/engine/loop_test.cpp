@@ -19,9 +19,11 @@ TEST_F(Loop, HeldKeysActOncePerMoveTickAndThePieceFallsAtTheLevelPace) {
         // Every entry restarts the ticks: nothing moves, turns or falls at first.
         {{Arrow::Left, Arrow::Up}, kShapeT, 9, 1, 69, 9, 0, 0},
         {{Arrow::Right}, kShapeO, 9, 1, 70 * 10, 14, 1, 0},
-        {{Arrow::Left}, kShapeI, 5, 1, 70 * 4, 3, 0, 0},  // stops with its empty column over the wall
+        {{Arrow::Left}, kShapeI, 5, 1, 70 * 4, 3, 0, 0},  // stops with its empty column over the
+                                                          // wall
         {{Arrow::Left, Arrow::Right}, kShapeO, 9, 1, 300, 9, 0, 0},
-        // At the wall the turn is refused, with no kick; then the shift happens: the turn comes first.
+        // At the wall the turn is refused, with no kick; then the shift happens: the turn comes
+        // first.
         {{Arrow::Up, Arrow::Right}, kShapeI, 3, 1, 70, 4, 0, 0},
         {{Arrow::Up}, kShapeI, 4, 1, 70, 4, 0, 1},
         {{Arrow::Up}, kShapeL, 9, 1, 70 * 2, 9, 0, 2},
@@ -76,7 +78,8 @@ TEST_F(Loop, APieceLocksAtTheFallTickAfterLandingOrEndsTheGameUnwrittenAboveRowS
 }
 
 TEST_F(Loop, RendersEvery25MsTurningOnlyInThatModeAndWakesOnlyForTicksThatChangeSomething) {
-    for (auto [start, turning] : {std::pair{200000ull, false}, std::pair{0xFFFFFFFFull - 30, true}}) {
+    for (auto [start, turning] :
+         {std::pair{200000ull, false}, std::pair{0xFFFFFFFFull - 30, true}}) {
         SCOPED_TRACE(start);
         host.now = start;
         host.turning = turning;
@@ -105,8 +108,8 @@ TEST_F(Loop, IdleTicksKeepTheirPlacesForALaterKeyAndTheRestingBoardsCountdown) {
         Tick press, release;
         int movedBy1100;
     };
-    for (const Case& c : {Case{1033, 5000, 1}, Case{1050, 5000, 1}, Case{1051, 5000, 0}, Case{1055, 1110, 0},
-                          Case{1000, 1060, 1}}) {
+    for (const Case& c : {Case{1033, 5000, 1}, Case{1050, 5000, 1}, Case{1051, 5000, 0},
+                          Case{1055, 1110, 0}, Case{1000, 1060, 1}}) {
         SCOPED_TRACE(c.press);
         host.held = {};
         host.turning = false;
@@ -142,12 +145,13 @@ TEST_F(Loop, IdleTicksKeepTheirPlacesForALaterKeyAndTheRestingBoardsCountdown) {
 using PauseKey = GameTest;
 
 TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
-    // The Game Mode frame (no game yet, or the last one has ended), gameover, the key, whether it pauses.
+    // The Game Mode frame (no game yet, or the last one has ended), gameover, the key, whether it
+    // pauses.
     using Row = std::tuple<bool, bool, int, bool>;
     for (auto [frameShown, over, key, pauses] :
          {Row{true, false, 'p', false}, Row{false, true, 'P', false}, Row{false, false, 'o', false},
-          Row{false, false, 27, false}, Row{false, false, 'P' + 256, false}, Row{false, false, 'p', true},
-          Row{false, false, 'P', true}}) {
+          Row{false, false, 27, false}, Row{false, false, 'P' + 256, false},
+          Row{false, false, 'p', true}, Row{false, false, 'P', true}}) {
         SCOPED_TRACE(key);
         host.frameShown = frameShown;
         game.gameover = over;
@@ -155,7 +159,8 @@ TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
         host.calls.clear();
         game.keyPress(key);
         EXPECT_EQ(game.paused, pauses);
-        EXPECT_EQ(host.calls, pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
+        EXPECT_EQ(host.calls,
+                  pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
     }
 }
 

@@ -16,7 +16,8 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         EXPECT_EQ(std::tuple(game.angle, game.piece.n, game.nextpiece.n), std::tuple(0, 0, 0));
         // Leftovers of a first game.
         game.musicstream = 7;
-        for (std::int32_t* value : {&game.score, &game.lines, &game.angle, &game.targetangle}) *value = 88;
+        for (std::int32_t* value : {&game.score, &game.lines, &game.angle, &game.targetangle})
+            *value = 88;
         for (bool* flag : {&game.gameover, &game.gamewon}) *flag = true;
         game.level = 3;
         for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;
@@ -31,15 +32,18 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         EXPECT_EQ(host.calls, expected);
         EXPECT_EQ(game.musicstream, music ? 1 : 7);
         // score, lines, level, angle, target, over, won, where the piece starts
-        EXPECT_EQ(std::tuple(game.score, game.lines, game.level, game.angle, game.targetangle, game.gameover,
-                             game.gamewon, game.piecex, game.piecey),
+        EXPECT_EQ(std::tuple(game.score, game.lines, game.level, game.angle, game.targetangle,
+                             game.gameover, game.gamewon, game.piecex, game.piecey),
                   std::tuple(0, 0, 1, 0, 0, false, false, 9, 4));
         EXPECT_TRUE(game.turncount >= 120 && game.turncount <= 169) << game.turncount;
         EXPECT_GT(game.piece.n * game.nextpiece.n, 0);
         for (int x = 0; x < kBoardColumns; ++x) {
             for (int y = 0; y < kBoardRows; ++y) {
                 const bool untouched = y == 20 && (x < 3 || x > 16);  // outside the well
-                EXPECT_EQ(game.board(x, y), isWall(x, y) ? kWall : untouched ? 5 : kEmpty) << x << "," << y;
+                EXPECT_EQ(game.board(x, y), isWall(x, y) ? kWall
+                                            : untouched  ? 5
+                                                         : kEmpty)
+                    << x << "," << y;
             }
         }
     }

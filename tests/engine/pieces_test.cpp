@@ -32,7 +32,8 @@ TEST(Shapes, SevenShapesInTheirColoursTurnClockwiseAboutTheMatrix) {
         {kShapeI, 2, "..2./..2./..2./..2."},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(picture(turnedTimes(makeShape(c.shape), c.quarters)), c.picture) << c.shape << " turned " << c.quarters;
+        EXPECT_EQ(picture(turnedTimes(makeShape(c.shape), c.quarters)), c.picture)
+            << c.shape << " turned " << c.quarters;
     }
 }
 

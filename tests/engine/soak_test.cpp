@@ -29,8 +29,12 @@ TEST(Soak, RandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
         for (int x = 0; x < kBoardColumns; ++x) {
             for (int y = 0; y < kBoardRows; ++y) {
                 const int cell = game.board(x, y);
-                const bool well = x >= 4 && x <= 15 && y >= 6 && y <= 29;  // nothing locks above row 6
-                ASSERT_TRUE(isWall(x, y) ? cell == kWall : well ? cell >= 0 && cell <= 7 : cell == 0) << x << "," << y;
+                const bool well =
+                    x >= 4 && x <= 15 && y >= 6 && y <= 29;  // nothing locks above row 6
+                ASSERT_TRUE(isWall(x, y) ? cell == kWall
+                            : well       ? cell >= 0 && cell <= 7
+                                         : cell == 0)
+                    << x << "," << y;
             }
         }
     }

@@ -53,7 +53,8 @@ TEST_F(BoardTurning, EachNewTargetTurnsTenToEightyNineDegreesEitherWayOrGoesBack
 
 TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
     // 5 is never produced by the game, but must not oscillate.
-    for (auto [from, passes] : {std::pair{0, 1}, std::pair{-120, 60}, std::pair{358, 179}, std::pair{5, 3}}) {
+    for (auto [from, passes] :
+         {std::pair{0, 1}, std::pair{-120, 60}, std::pair{358, 179}, std::pair{5, 3}}) {
         SCOPED_TRACE(from);
         game.angle = from;
         host.calls.clear();

@@ -3,15 +3,16 @@
 // Entering a name through this window, with the file it saves, is played
 // through in the real window by tests/whole/hall_of_fame_in_real_window.sh.
 
+#include "halloffame/scores_window.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include "halloffame/scores_window.h"
 #include "tests/support/captions_fit.h"
 #include "ui_scores.h"
 
@@ -42,17 +43,20 @@ TEST(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
     w.checkHallOfFame();
     w.form().Text1->insert(QString(200, QChar(0x20AC)));
     EXPECT_EQ(w.form().Text1->text().size(), gyrock::maxNameLength);
-    for (auto [running, remain, resumes] : {std::tuple{false, false, 0}, {true, true, 0}, {true, false, 1}}) {
+    for (auto [running, remain, resumes] :
+         {std::tuple{false, false, 0}, {true, true, 0}, {true, false, 1}}) {
         host.gameRunning = running, host.remain = remain;
         w.showTableView();
         EXPECT_TRUE(w.isVisible());
         EXPECT_TRUE(w.form().Frame1->isHidden());
         const std::pair<QLabel*, const char*> rows[] = {
-            {w.nameLabel(0), "1. "}, {w.scoreLabel(0), "999993"}, {w.nameLabel(1), "2. Empty8"},
-            {w.scoreLabel(1), "999996"}, {w.nameLabel(9), "10. Empty0"}, {w.scoreLabel(9), "999990"},
+            {w.nameLabel(0), "1. "},        {w.scoreLabel(0), "999993"},
+            {w.nameLabel(1), "2. Empty8"},  {w.scoreLabel(1), "999996"},
+            {w.nameLabel(9), "10. Empty0"}, {w.scoreLabel(9), "999990"},
         };
         for (const auto& [label, text] : rows) EXPECT_EQ(label->text(), text);
-        for (const std::string& clipped : gyrock::testing::clippedCaptions(&w)) ADD_FAILURE() << clipped;
+        for (const std::string& clipped : gyrock::testing::clippedCaptions(&w))
+            ADD_FAILURE() << clipped;
         w.form().Command1->click();
         EXPECT_FALSE(w.isVisible());
         EXPECT_EQ(host.resumes, resumes) << running << remain;
@@ -73,7 +77,8 @@ TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_EQ(QApplication::focusWidget(), w.form().Command1);
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab}) {
-        QTest::keyClick(QApplication::focusWidget(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QTest::keyClick(QApplication::focusWidget(), key,
+                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         QApplication::processEvents();  // as before the next key arrives
         EXPECT_FALSE(name->hasSelectedText());
     }

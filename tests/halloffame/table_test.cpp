@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <gtest/gtest.h>
-
 #include "halloffame/table.h"
+
+#include <gtest/gtest.h>
 
 using Scores = std::array<std::int32_t, 10>;
 
@@ -25,7 +25,8 @@ const Scores falling = {900, 800, 700, 600, 500, 400, 300, 200, 100, 50};
 // travel with their scores, equal scores keep their order, so the new entry
 // ends below any equal older one. A loaded table need not be in order.
 TEST(HallOfFameEntry, NewEntryReplacesIndexZeroThenTheTableIsSorted) {
-    const std::tuple<Scores, std::int32_t, std::string> cases[] = {  // before, score, names after
+    const std::tuple<Scores, std::int32_t, std::string> cases[] = {
+        // before, score, names after
         {tens, 55, "bcde*fghij"},
         {tens, 1000, "bcdefghij*"},
         {tens, 30, "b*cdefghij"},

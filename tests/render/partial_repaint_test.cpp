@@ -44,8 +44,10 @@ long long differing(const QImage& a, const QImage& b) {
 // The window as far as the board goes, on a clock that jumps to the next
 // thing due; scripted events change keys, options and density mid-game.
 class PlayingHost : public NullHost, public gyrock::testing::ScriptedClock {
-public:
-    explicit PlayingHost(const Pictures& pictures) : renderer(pictures) { screen.exposeAll(renderer); }
+  public:
+    explicit PlayingHost(const Pictures& pictures) : renderer(pictures) {
+        screen.exposeAll(renderer);
+    }
 
     Game* game = nullptr;
     BoardRenderer renderer;
@@ -84,7 +86,7 @@ public:
         screen.exposeAll(renderer);
     }
 
-private:
+  private:
     void shown(QRect repainted) {
         ++frames;
         if (repainted.isEmpty()) ++unchanged;
@@ -112,8 +114,12 @@ void play(PlayingHost& host, Game& game, const Round& round, bool win) {
     host.antialias = round.antialias;
     host.moveToDensity(round.ratio);
     const std::uint64_t start = host.now;
-    const std::vector<Arrow> keys[] = {{Arrow::Down}, {Arrow::Left, Arrow::Down}, {Arrow::Up},
-                                       {Arrow::Right, Arrow::Down}, {}, {Arrow::Down, Arrow::Up}};
+    const std::vector<Arrow> keys[] = {{Arrow::Down},
+                                       {Arrow::Left, Arrow::Down},
+                                       {Arrow::Up},
+                                       {Arrow::Right, Arrow::Down},
+                                       {},
+                                       {Arrow::Down, Arrow::Up}};
     for (int i = 0; i < 100; ++i) {
         host.events.emplace(start + 100 + i * 300, [&host, pressed = keys[i % 6]] {
             host.held.fill(false);
@@ -123,18 +129,22 @@ void play(PlayingHost& host, Game& game, const Round& round, bool win) {
     for (int i = 0; i < 10; ++i) {
         host.events.emplace(start + 1200 + i * 1500, [&host, &game, win] {
             if (game.piecey + game.piece.n >= 27) return;  // not under the falling piece
-            for (int x = kWellLeft; x <= kWellRight; ++x) game.board(x, 28) = game.board(x, 29) = 1 + x % 7;
+            for (int x = kWellLeft; x <= kWellRight; ++x)
+                game.board(x, 28) = game.board(x, 29) = 1 + x % 7;
             if (win) game.lines = 433;
         });
         host.events.emplace(start + 50 + i * 2000, [&game] { game.turncount = 1; });
     }
     host.events.emplace(start + 1700, [&host] { host.antialias = !host.antialias; });
     host.events.emplace(start + 2300, [&host] { host.monochrome = !host.monochrome; });
-    host.events.emplace(start + 2900, [&host, round] { host.moveToDensity(round.ratio == 1 ? 2 : 1); });
+    host.events.emplace(start + 2900,
+                        [&host, round] { host.moveToDensity(round.ratio == 1 ? 2 : 1); });
     host.events.emplace(start + 3500, [&host] { host.antialias = !host.antialias; });
     host.events.emplace(start + 4100, [&host] { host.screen.exposeAll(host.renderer); });
     game.newGame();
-    host.stopWhen = [&host] { return host.stopAfterWrongFrames > 0 && host.wrongFrames >= host.stopAfterWrongFrames; };
+    host.stopWhen = [&host] {
+        return host.stopAfterWrongFrames > 0 && host.wrongFrames >= host.stopAfterWrongFrames;
+    };
     host.run(game);
     host.events.clear();
     host.held.fill(false);

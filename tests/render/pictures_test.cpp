@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cstdlib>
 #include <vector>
 
@@ -34,8 +33,9 @@ QRgb averageColour(const QImage& image) {
 // Each tile is mottled around its own colour, with its top row and its
 // right column lighter than the rest.
 TEST(Pictures, TilesAreMottledAroundTheirColourWithLighterTopAndRightEdges) {
-    const QColor base[10] = {{109, 70, 32}, {1, 111, 111}, {255, 4, 4},  {199, 183, 0}, {1, 133, 1},
-                             {134, 40, 132}, {79, 66, 142}, {154, 55, 1}, {143, 50, 55}, {51, 51, 51}};
+    const QColor base[10] = {{109, 70, 32}, {1, 111, 111},  {255, 4, 4},   {199, 183, 0},
+                             {1, 133, 1},   {134, 40, 132}, {79, 66, 142}, {154, 55, 1},
+                             {143, 50, 55}, {51, 51, 51}};
     for (int i = 0; i < 10; ++i) {
         const QImage& tile = pictures().tiles[i];
         const QImage body = tile.copy(0, 1, 15, 15);

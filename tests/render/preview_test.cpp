@@ -13,7 +13,8 @@ TEST(Preview, SitsCentredInTheFrameBoxForEachSide) {
     EXPECT_EQ(previewGeometry(3), QRect(3, 3, 18, 18));
     EXPECT_EQ(previewGeometry(4), QRect(0, 0, 24, 24));
     // Sides that never occur still give a picture inside the box.
-    for (int side : {0, 9}) EXPECT_TRUE(QRect(0, 0, 24, 24).contains(previewGeometry(side))) << side;
+    for (int side : {0, 9})
+        EXPECT_TRUE(QRect(0, 0, 24, 24).contains(previewGeometry(side))) << side;
 }
 
 // The long piece stands in the second column of its 4 x 4 matrix.

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <csignal>
+#include "storage/safe_file.h"
 
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-#include "storage/safe_file.h"
+#include <csignal>
+
 #include "tests/support/temp_folder.h"
 
 using Status = gyrock::FileRead::Status;
@@ -16,8 +17,8 @@ TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
     dir.write("f", std::string(100, 'x'));
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
     const std::tuple<const char*, std::size_t, Status, std::size_t, bool> cases[] = {
-        {"f", 64, Status::Ok, 64, true}, {"f", 99, Status::Ok, 99, true},
-        {"f", 100, Status::Ok, 100, false}, {"gone", 9, Status::Missing, 0, false},
+        {"f", 64, Status::Ok, 64, true},           {"f", 99, Status::Ok, 99, true},
+        {"f", 100, Status::Ok, 100, false},        {"gone", 9, Status::Missing, 0, false},
         {"pipe", 9, Status::Unreadable, 0, false}, {".", 9, Status::Unreadable, 0, false},
     };
     for (const auto& [name, limit, status, size, truncated] : cases) {
@@ -40,7 +41,8 @@ TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
             const auto temp = dir / ("f.tmp" + std::to_string(::getpid()));
             std::signal(SIGXFSZ, SIG_IGN);
             ASSERT_EQ(diskFull ? ::setrlimit(RLIMIT_FSIZE, &small)
-                               : ::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+                               : ::mknod(temp.c_str(), S_IFCHR | 0666, ::makedev(1, 3)),
+                      0);
             EXPECT_FALSE(gyrock::writeAtomically(dir / "f", std::string(20000, 'n'))) << diskFull;
         });
         EXPECT_EQ(dir.read("f"), "old") << diskFull;
@@ -53,12 +55,17 @@ TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
 TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
     const std::string dead = ".tmp90000009";  // beyond any process id
     const std::pair<std::string, bool> cases[] = {
-        {"scores.txt" + dead, true}, {"scores.txt.tmp" + std::to_string(::getpid()), true},
-        {"scores.txt.tmp0", true}, {"scores.txt.tmp1", false},
+        {"scores.txt" + dead, true},
+        {"scores.txt.tmp" + std::to_string(::getpid()), true},
+        {"scores.txt.tmp0", true},
+        {"scores.txt.tmp1", false},
         {"scores.txt.tmp" + std::to_string(::getppid()), false},  // a save may be under way
-        {"scores.txt.tmp", false}, {"scores.txt.tmp12a", false},
-        {"scores.txt.tmp99999999999999999999", false}, {"other.txt" + dead, false},
-        {"xscores.txt" + dead, false}, {"scores.txt.bak", false},
+        {"scores.txt.tmp", false},
+        {"scores.txt.tmp12a", false},
+        {"scores.txt.tmp99999999999999999999", false},
+        {"other.txt" + dead, false},
+        {"xscores.txt" + dead, false},
+        {"scores.txt.bak", false},
     };
     TempFolder dir;
     for (const auto& [name, _] : cases) dir.write(name, "left over");

@@ -21,7 +21,8 @@ std::string times(std::string_view piece, std::size_t n) {
 
 HallOfFame sample() {
     HallOfFame t;
-    for (int k = 0; k < 10; ++k) t.hofscore[k] = 100 * k, t.hofname[k] = "Player " + std::to_string(k);
+    for (int k = 0; k < 10; ++k)
+        t.hofscore[k] = 100 * k, t.hofname[k] = "Player " + std::to_string(k);
     return t;
 }
 
@@ -51,9 +52,16 @@ HallOfFame load(const TempFolder& dir, FileState& state, bool expectedResult) {
 // A missing file gives zeros. Whatever the name box gives is saved as twenty
 // CRLF lines within the read bound and loads back as it was entered.
 TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
-    const std::pair<std::string, std::string> names[10] = {  // entered, read back if not the same
-        {"", ""}, {"  spaced  ", ""}, {"a,\"b\",c", ""}, {"\"", ""}, {"日本語 😀", ""}, {"x\ty", ""},
-        {times(",\"x\" ", 12), ""}, {"two\r\nlines", "two  lines"},
+    const std::pair<std::string, std::string> names[10] = {
+        // entered, read back if not the same
+        {"", ""},
+        {"  spaced  ", ""},
+        {"a,\"b\",c", ""},
+        {"\"", ""},
+        {"日本語 😀", ""},
+        {"x\ty", ""},
+        {times(",\"x\" ", 12), ""},
+        {"two\r\nlines", "two  lines"},
         {"a" + times("€", 600), "a" + times("€", 170)},
         {std::string(100000, '"'), std::string(gyrock::maxNameBytes, '"')},
     };
@@ -121,14 +129,17 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
 TEST(ScoresFile, BrokenEightBitAndCutNamesKeepTheirText) {
     const std::string zoe = sampleWith("Player 8", "Zoë");
     const std::string cut = zoe.substr(0, zoe.find("Player 9"));
-    const std::tuple<std::string, bool, int, std::string> cases[] = {  // bytes, cut, index, name
+    const std::tuple<std::string, bool, int, std::string> cases[] = {
+        // bytes, cut, index, name
         {sampleWith("\"Player 2\"", "Player 2"), false, 2, "Player 2"},
         {sampleWith("\"Player 7\"", "\"Player 7"), false, 7, "Player 7"},
         {"0\n\"Player 0\n", false, 0, "Player 0"},
         {sampleWith("\"Player 8\"", "\"Play\"er 8\"  "), false, 8, "Play\"er 8"},
         {sampleWith("Player 6", "Zo\xEB \x80\x99"), false, 6, "Zoë €™"},
-        {cut + "\xC3", true, 8, "Zoë"}, {cut + "\xF0\x9F\x98", true, 8, "Zoë"},
-        {cut + "\xF0\x9F\x98\x80", true, 9, ""}, {cut + "\xE2\x82\xAC", true, 9, ""},
+        {cut + "\xC3", true, 8, "Zoë"},
+        {cut + "\xF0\x9F\x98", true, 8, "Zoë"},
+        {cut + "\xF0\x9F\x98\x80", true, 9, ""},
+        {cut + "\xE2\x82\xAC", true, 9, ""},
     };
     for (const auto& [bytes, truncated, k, name] : cases) {
         EXPECT_EQ(gyrock::parseScores(bytes, truncated).table.hofname[k], name) << bytes;
@@ -140,7 +151,8 @@ TEST(ScoresFile, BrokenEightBitAndCutNamesKeepTheirText) {
 // damaged file is left alone.
 TEST(ScoresFile, DamagedFileIsKeptOnceUnderAFreeBackupName) {
     TempFolder dir;
-    for (int n = 1; n <= 998; ++n) dir.write("scores.txt.bak" + (n > 1 ? std::to_string(n) : ""), "b");
+    for (int n = 1; n <= 998; ++n)
+        dir.write("scores.txt.bak" + (n > 1 ? std::to_string(n) : ""), "b");
     const std::string huge = sampleFile() + std::string(4 * gyrock::maxDataFileRead, 'x');
     dir.write("scores.txt", huge);
     FileState state;
@@ -177,17 +189,20 @@ TEST(ScoresFile, FolderInPlaceOfTheFileGivesZerosAndAFailedSave) {
 TEST(ScoresFile, FilesThePlayerCannotWriteReadOrLinkAreNeverLost) {
     for (const int situation : {0, 1, 2}) {
         TempFolder dir;
-        const std::string original = situation < 2 ? sampleFile() : "junk" + std::string(40000, 'x');
+        const std::string original =
+            situation < 2 ? sampleFile() : "junk" + std::string(40000, 'x');
         dir.write("scores.txt", original);
         if (situation > 0) giveToPlayer(dir.path());
         if (situation == 1) giveToPlayer(dir / "scores.txt");
         ::chmod(dir.path().c_str(), situation == 0 ? 0555 : 0700);
         ::chmod((dir / "scores.txt").c_str(), situation == 1 ? 0 : 0644);
-        inChild([&] {
-            FileState state;
-            HallOfFame t = load(dir, state, situation == 0);
-            EXPECT_EQ(gyrock::saveScores(dir.path(), t, state), situation > 0) << situation;
-        }, true);
+        inChild(
+            [&] {
+                FileState state;
+                HallOfFame t = load(dir, state, situation == 0);
+                EXPECT_EQ(gyrock::saveScores(dir.path(), t, state), situation > 0) << situation;
+            },
+            true);
         ::chmod((dir / "scores.txt.bak").c_str(), 0644);  // for a test not run as root
         EXPECT_EQ(dir.read("scores.txt.bak"), situation > 0 ? original : "") << situation;
         const std::string saved = gyrock::formatScores(HallOfFame{});

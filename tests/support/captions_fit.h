@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-
 #include <string>
 #include <vector>
 
@@ -20,15 +19,17 @@ namespace gyrock::testing {
 
 // Adds an entry when the text needs more room than it has: in height when it
 // wraps, in width (plus the style's padding) when it does not.
-inline void checkFits(std::vector<std::string>& clipped, const QWidget* w, const QString& text, const QRect& room,
-                      bool wraps, int padding = 0) {
+inline void checkFits(std::vector<std::string>& clipped, const QWidget* w, const QString& text,
+                      const QRect& room, bool wraps, int padding = 0) {
     const QFontMetrics fm(w->font());
-    const int needed = wraps ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height()
-                             : fm.horizontalAdvance(text) + padding;
+    const int needed =
+        wraps ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height()
+              : fm.horizontalAdvance(text) + padding;
     const int has = wraps ? room.height() : room.width();
     if (!text.isEmpty() && needed > has) {
         clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
-                          std::to_string(needed) + " px, has " + std::to_string(has) + (wraps ? " high" : " wide"));
+                          std::to_string(needed) + " px, has " + std::to_string(has) +
+                          (wraps ? " high" : " wide"));
     }
 }
 
@@ -43,16 +44,19 @@ inline std::vector<std::string> clippedCaptions(QWidget* root) {
         auto* check = qobject_cast<QCheckBox*>(w);
         if (auto* label = qobject_cast<QLabel*>(w); label && label->textFormat() != Qt::RichText) {
             const int m = label->margin();
-            checkFits(clipped, w, label->text(), label->contentsRect().adjusted(m, m, -m, -m), label->wordWrap());
+            checkFits(clipped, w, label->text(), label->contentsRect().adjusted(m, m, -m, -m),
+                      label->wordWrap());
         } else if (check || qobject_cast<QRadioButton*>(w)) {
             QStyleOptionButton option;
             option.initFrom(w);
             option.text = static_cast<QAbstractButton*>(w)->text();
             const QRect room = w->style()->subElementRect(
                 check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option, w);
-            checkFits(clipped, w, option.text, room, w->property("wordWrap").toBool(), kButtonPadding);
+            checkFits(clipped, w, option.text, room, w->property("wordWrap").toBool(),
+                      kButtonPadding);
         } else if (auto* push = qobject_cast<QPushButton*>(w)) {
-            checkFits(clipped, w, push->text().remove(QLatin1Char('&')), push->rect(), false, kButtonPadding);
+            checkFits(clipped, w, push->text().remove(QLatin1Char('&')), push->rect(), false,
+                      kButtonPadding);
         } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
             checkFits(clipped, w, group->title(), group->rect(), false);
         }

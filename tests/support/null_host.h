@@ -9,7 +9,7 @@
 namespace gyrock {
 
 class NullHost : public GameHost {
-public:
+  public:
     Tick tickCount() override { return 0; }
     bool keyHeld(Arrow) override { return false; }
     bool boardTurning() override { return true; }

@@ -26,7 +26,9 @@ struct ScriptedClock {
     std::function<bool()> stopWhen;
     int steps = 0;
 
-    void after(std::uint64_t ms, std::function<void()> action) { events.emplace(now + ms, std::move(action)); }
+    void after(std::uint64_t ms, std::function<void()> action) {
+        events.emplace(now + ms, std::move(action));
+    }
     void hold(Arrow key, bool down = true) { held[static_cast<int>(key)] = down; }
 
     // Until the clock would pass `until`, or nothing is left to run.

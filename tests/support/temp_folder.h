@@ -5,6 +5,11 @@
 // and read them back exactly; and a child process to run a step in as a
 // player who cannot override file permissions, or under a fault.
 
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,15 +17,11 @@
 #include <iterator>
 #include <string>
 
-#include <gtest/gtest.h>
-#include <grp.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 class TempFolder {
-public:
+  public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "gyrock-hof-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "gyrock-hof-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~TempFolder() {
@@ -42,7 +43,7 @@ public:
     bool exists(std::string_view name) const { return std::filesystem::exists(path_ / name); }
     long entries() const { return std::distance(std::filesystem::directory_iterator(path_), {}); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -61,13 +62,15 @@ inline void inChild(const std::function<void()>& step, bool asPlayer = false) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::alarm(60);  // a step that hangs fails instead
-        const bool dropped = !asPlayer || ::geteuid() != 0 ||
-                             (::setgroups(0, nullptr) == 0 && ::setgid(player) == 0 && ::setuid(player) == 0);
+        const bool dropped =
+            !asPlayer || ::geteuid() != 0 ||
+            (::setgroups(0, nullptr) == 0 && ::setgid(player) == 0 && ::setuid(player) == 0);
         if (dropped) step();
         std::fflush(stdout);
         ::_exit(dropped && !::testing::Test::HasFailure() ? 0 : 1);
     }
     int status = 0;
-    EXPECT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0)
+    EXPECT_TRUE(::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                WEXITSTATUS(status) == 0)
         << "the step in the child process failed";
 }

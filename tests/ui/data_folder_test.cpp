@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <QCoreApplication>
-#include <QStandardPaths>
-#include <QString>
-
-#include <array>
-#include <tuple>
+#include "app/data_folder.h"
 
 #include <sys/stat.h>
 
-#include "app/data_folder.h"
+#include <QCoreApplication>
+#include <QStandardPaths>
+#include <QString>
+#include <array>
+#include <tuple>
+
 #include "audio/audio.h"
 #include "tests/support/temp_folder.h"
 
@@ -26,8 +26,11 @@ TEST(DataFolder, AWritableFolderWithTheMusicOrTheMarkerKeepsTheFiles) {
     const std::string music = std::filesystem::path(gyrock::audio::musicFilePath("")).filename();
     // Beside the program ("": nothing), its folder writable, the files kept there.
     const std::tuple<std::string, bool, bool> cases[] = {
-        {gyrock::portableMarkerName, true, true}, {gyrock::portableMarkerName, false, false},
-        {music, true, true}, {music, false, false}, {"", true, false},
+        {gyrock::portableMarkerName, true, true},
+        {gyrock::portableMarkerName, false, false},
+        {music, true, true},
+        {music, false, false},
+        {"", true, false},
     };
     for (const auto& [beside, writable, kept] : cases) {
         TempFolder program, perUser;
@@ -35,11 +38,14 @@ TEST(DataFolder, AWritableFolderWithTheMusicOrTheMarkerKeepsTheFiles) {
         giveToPlayer(perUser.path());
         if (writable) giveToPlayer(program.path());
         ::chmod(program.path().c_str(), writable ? 0755 : 0555);
-        inChild([&, kept = kept] {
-            const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
-            EXPECT_EQ(chosen, kept ? program.path() : perUser / "gyrock");
-            EXPECT_TRUE(std::filesystem::is_directory(chosen));
-        }, true);
+        inChild(
+            [&, kept = kept] {
+                const auto chosen =
+                    gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
+                EXPECT_EQ(chosen, kept ? program.path() : perUser / "gyrock");
+                EXPECT_TRUE(std::filesystem::is_directory(chosen));
+            },
+            true);
     }
 }
 
@@ -50,8 +56,10 @@ TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
     // Beside the program: scores ("/": a folder), prefs; per user: scores
     // before, then scores and prefs after ("": none).
     const std::array<const char*, 5> cases[] = {
-        {"old table", "0\r\n", "", "old table", "0\r\n"}, {"old table", "", "", "old table", ""},
-        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"}, {"", "", "", "", ""},
+        {"old table", "0\r\n", "", "old table", "0\r\n"},
+        {"old table", "", "", "old table", ""},
+        {"old table", "0\r\n", "newer table", "newer table", "0\r\n"},
+        {"", "", "", "", ""},
         {"/", "", "", "", ""},
     };
     for (const auto& [scores, prefs, userScores, expectedScores, expectedPrefs] : cases) {

@@ -3,9 +3,10 @@
 
 // The window's frame check: what its repaints put on the window, held against
 // a full redraw after every frame.
+#include "diagnostics/frame_check.h"
+
 #include <QPainter>
 
-#include "diagnostics/frame_check.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {
@@ -16,7 +17,7 @@ using FrameCheckMode = WindowTest;
 // Frames of every kind the game makes, driven through the window's own calls.
 void playFrames(MainWindow& window, Ui::form1& form, Game& game) {
     for (int step = 0; step < 40; ++step) {
-        game.angle = 30 + 2 * (step / 4);      // turns a step every fourth frame
+        game.angle = 30 + 2 * (step / 4);  // turns a step every fourth frame
         game.piecex = static_cast<std::int16_t>(6 + step % 3);
         if (step == 10) form.opt_aa->setChecked(true);
         if (step == 20) form.opt_color->setChecked(true);
@@ -39,7 +40,8 @@ TEST_F(FrameCheckMode, EveryFrameOnTheWindowMatchesAFullRedraw) {
     playFrames(w(), f(), game());
     ASSERT_NE(w().view().frameCheck(), nullptr);
     EXPECT_GT(w().view().frameCheck()->frames(), 60);
-    EXPECT_EQ(w().view().frameCheck()->differingFrames(), 0) << w().view().frameCheck()->differingPixels() << " pixels";
+    EXPECT_EQ(w().view().frameCheck()->differingFrames(), 0)
+        << w().view().frameCheck()->differingPixels() << " pixels";
 }
 
 // A repaint that stops short of a change leaves the old pixels on the window;
@@ -54,7 +56,9 @@ TEST(FrameCheck, ARepaintShortOfTheChangeIsCaught) {
         check.painted(QRegion(0, 0, 480, 480), square);
         QPainter(&square).fillRect(QRect(100, 100, 40, 40), Qt::white);
         check.painted(QRegion(104, 104, 32, 32), square);
-        EXPECT_EQ(check.compare(square, {}), static_cast<long long>((40 * 40 - 32 * 32) * ratio * ratio)) << ratio;
+        EXPECT_EQ(check.compare(square, {}),
+                  static_cast<long long>((40 * 40 - 32 * 32) * ratio * ratio))
+            << ratio;
         // Under an opaque control nobody sees it.
         EXPECT_EQ(check.compare(square, QRegion(90, 90, 60, 60)), 0) << ratio;
         check.painted(QRegion(100, 100, 40, 40), square);

@@ -18,8 +18,8 @@ using GameOver = WindowTest;
 using BoxUp = WindowTest;
 using Closing = WindowTest;
 
-const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."), QStringLiteral("gyrock"),
-                         QMessageBox::NoIcon, QMessageBox::Ok};
+const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."),
+                         QStringLiteral("gyrock"), QMessageBox::NoIcon, QMessageBox::Ok};
 
 TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
     // As the player does it (the option button takes the focus, then the click),
@@ -43,7 +43,8 @@ TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
         bool help, inGame, remainPaused;
     };
     const Case cases[] = {
-        {false, false, false}, {true, false, false}, {false, true, true}, {false, true, false}, {true, true, false},
+        {false, false, false}, {true, false, false}, {false, true, true},
+        {false, true, false},  {true, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -75,8 +76,9 @@ TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
 // enabled, the game mode frame hidden.
 TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
     using Button = QMessageBox::StandardButton;
-    const SeenBox sure{QStringLiteral("Are you sure you want to restart the game?"), QStringLiteral("gyrock"),
-                       QMessageBox::NoIcon, QMessageBox::Yes | QMessageBox::No};
+    const SeenBox sure{QStringLiteral("Are you sure you want to restart the game?"),
+                       QStringLiteral("gyrock"), QMessageBox::NoIcon,
+                       QMessageBox::Yes | QMessageBox::No};
     SeenBox rotated = sure;
     rotated.text = QStringLiteral("You want your board rotated, right? It's Gyrock, after all.");
     struct Case {
@@ -87,7 +89,10 @@ TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
     const Case cases[] = {
         {{QMessageBox::No}, {sure}, false, false},
         {{QMessageBox::Yes, QMessageBox::Yes}, {sure, rotated}, true, false},
-        {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}, {sure, rotated, kStakkoBox}, true, true},
+        {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok},
+         {sure, rotated, kStakkoBox},
+         true,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answers.size());
@@ -96,7 +101,8 @@ TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
         w().askToRestart();
         std::vector<SeenBox> boxes;
         for (Button button : c.answers) {
-            EXPECT_FALSE(f().frameng->isVisible()) << "the new game starts only after the last answer";
+            EXPECT_FALSE(f().frameng->isVisible())
+                << "the new game starts only after the last answer";
             if (auto shown = answer(button)) boxes.push_back(*shown);
         }
         EXPECT_EQ(frontMessageBox(), nullptr);
@@ -176,7 +182,8 @@ TEST_F(Closing, APlatformCloseEndsEverythingAndSaves) {
              for (int x = kWellLeft; x <= kWellRight; ++x) w.game().board(x, 29) = 1;
              w.game().clearLines();
          }},
-        {"the turn back", [&](MainWindow& w) { inGame(w), w.game().angle = 90, w.game().turnBack(); }},
+        {"the turn back",
+         [&](MainWindow& w) { inGame(w), w.game().angle = 90, w.game().turnBack(); }},
         {"a paused game", [&](MainWindow& w) { inGame(w), w.characterTyped('p'); }},
     };
     for (const Row& r : rows) {
@@ -185,10 +192,12 @@ TEST_F(Closing, APlatformCloseEndsEverythingAndSaves) {
         r.bringUp(w());
         int unloads = 0;
         QObject::connect(&w(), &MainWindow::unloaded, [&] { ++unloads; });
-        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(w().windowHandle());
+        QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+            w().windowHandle());
         EXPECT_EQ(unloads, 1);
         EXPECT_FALSE(w().isVisible());
-        for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
         std::ifstream in(folder_ / "prefs.txt", std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "0\r\n1\r\n0\r\n1\r\n");
     }

@@ -9,12 +9,15 @@ namespace {
 
 using GreyedOption = WindowTest;
 
-std::vector<QCheckBox*> boxes(Ui::form1& f) { return {f.opt_mus, f.opt_aa, f.opt_color, f.opt_remainp}; }
+std::vector<QCheckBox*> boxes(Ui::form1& f) {
+    return {f.opt_mus, f.opt_aa, f.opt_color, f.opt_remainp};
+}
 
 // Each box shows its own line of the file: the other values tell them apart.
 TEST_F(GreyedOption, ShowsPartlyCheckedCountsAsOffAndIsWrittenBackAsTwo) {
     open("2\r\n1\r\n0\r\n2\r\n");
-    const std::vector<Qt::CheckState> expected{Qt::PartiallyChecked, Qt::Checked, Qt::Unchecked, Qt::PartiallyChecked};
+    const std::vector<Qt::CheckState> expected{Qt::PartiallyChecked, Qt::Checked, Qt::Unchecked,
+                                               Qt::PartiallyChecked};
     std::vector<Qt::CheckState> shown;
     for (QCheckBox* box : boxes(f())) shown.push_back(box->checkState());
     EXPECT_EQ(shown, expected);
@@ -26,7 +29,8 @@ TEST_F(GreyedOption, ShowsPartlyCheckedCountsAsOffAndIsWrittenBackAsTwo) {
 TEST_F(GreyedOption, ClicksTurnItTickedThenClearAndNeverGreyAgain) {
     open("2\r\n2\r\n2\r\n2\r\n");
     for (QCheckBox* box : boxes(f())) {
-        for (const Qt::CheckState expected : {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}) {
+        for (const Qt::CheckState expected :
+             {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}) {
             box->click();
             EXPECT_EQ(box->checkState(), expected) << box->objectName().toStdString();
         }

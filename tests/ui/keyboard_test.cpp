@@ -3,6 +3,8 @@
 // The keyboard as the player uses it: real key events sent to the focused
 // control, auto-repeat, and the window losing the focus.
 
+#include "ui/keyboard.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,20 +12,19 @@
 #include <QTest>
 #include <vector>
 
-#include "ui/keyboard.h"
-
 namespace gyrock::ui::testing {
 namespace {
 
 const std::vector<bool> kNoneHeld(4, false);
 
 class KeyboardTest : public ::testing::Test {
-protected:
+  protected:
     QWidget window;
     QLineEdit* control = new QLineEdit(QStringLiteral("ab"), &window);
     std::vector<int> typed;
     int arrowChanges = 0;
-    Keyboard* keyboard = new Keyboard(&window, [this](int c) { typed.push_back(c); }, [this] { ++arrowChanges; });
+    Keyboard* keyboard = new Keyboard(
+        &window, [this](int c) { typed.push_back(c); }, [this] { ++arrowChanges; });
 
     // As the system delivers it: to the focused control, then on to its parents.
     void key(bool press, Qt::Key code, const QString& text = {}, bool repeat = false,
@@ -31,14 +32,16 @@ protected:
         QTest::simulateEvent(to ? to : control, press, code, modifiers, text, repeat);
     }
     std::vector<bool> held() const {
-        return {keyboard->held(Arrow::Left), keyboard->held(Arrow::Right), keyboard->held(Arrow::Up),
-                keyboard->held(Arrow::Down)};
+        return {keyboard->held(Arrow::Left), keyboard->held(Arrow::Right),
+                keyboard->held(Arrow::Up), keyboard->held(Arrow::Down)};
     }
 };
 
 TEST_F(KeyboardTest, AnArrowIsHeldFromPressToReleaseWhateverItsRepeats) {
-    const std::pair<Qt::Key, Arrow> arrows[] = {
-        {Qt::Key_Left, Arrow::Left}, {Qt::Key_Right, Arrow::Right}, {Qt::Key_Up, Arrow::Up}, {Qt::Key_Down, Arrow::Down}};
+    const std::pair<Qt::Key, Arrow> arrows[] = {{Qt::Key_Left, Arrow::Left},
+                                                {Qt::Key_Right, Arrow::Right},
+                                                {Qt::Key_Up, Arrow::Up},
+                                                {Qt::Key_Down, Arrow::Down}};
     control->setCursorPosition(1);
     for (auto [code, arrow] : arrows) {
         std::vector<bool> only = kNoneHeld;

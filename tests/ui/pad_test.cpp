@@ -77,9 +77,7 @@ TEST_F(PadSession, PlaysFromNewGameToTheHallOfFameAndComesAndGoes) {
                   kLeft = SDL_CONTROLLER_BUTTON_DPAD_LEFT;
     QWidget& pausedLabel = *f().labelp;
     auto paused = [&] { return game().paused && pausedLabel.isVisible(); };
-    auto playing = [&] {
-        return !game().paused && !pausedLabel.isVisible() && game().running();
-    };
+    auto playing = [&] { return !game().paused && !pausedLabel.isVisible() && game().running(); };
     const PieceMatrix shapeL = makeShape(0);
     int mark = 0;
     struct Row {

@@ -36,13 +36,15 @@ TEST_F(StartUp, EveryCaptionFitsItsControlInEveryLanguage) {
         w().host().setCounter(Counter::Score, 999999);
         w().host().setCounter(Counter::Lines, 450);
         const auto expectCaptionsFit = [](QWidget* window) {
-            for (const std::string& clipped : gyrock::testing::clippedCaptions(window)) ADD_FAILURE() << clipped;
+            for (const std::string& clipped : gyrock::testing::clippedCaptions(window))
+                ADD_FAILURE() << clipped;
         };
         expectCaptionsFit(&w());
         // The preview box lies over the end of the next piece's caption box
         // and hides whatever of the caption reaches under it.
-        const int nextEnd = f().Label3->mapTo(&w(), QPoint(0, 0)).x() +
-                            QFontMetrics(f().Label3->font()).boundingRect(f().Label3->text()).right();
+        const int nextEnd =
+            f().Label3->mapTo(&w(), QPoint(0, 0)).x() +
+            QFontMetrics(f().Label3->font()).boundingRect(f().Label3->text()).right();
         EXPECT_LT(nextEnd, f().centerpic->x()) << f().Label3->text().toStdString();
         for (const Victory victory : {Victory::Turning, Victory::Upright}) {
             w().host().showEndGame(victory);

@@ -33,8 +33,8 @@ struct SeenBox {
 };
 
 inline void PrintTo(const SeenBox& box, std::ostream* out) {
-    *out << '"' << box.title.toStdString() << "\": \"" << box.text.toStdString() << "\" icon " << box.icon
-         << " buttons " << box.buttons.toInt();
+    *out << '"' << box.title.toStdString() << "\": \"" << box.text.toStdString() << "\" icon "
+         << box.icon << " buttons " << box.buttons.toInt();
 }
 
 // The message box in front, if one is up.
@@ -71,13 +71,15 @@ inline void pollBoxes(QObject* context, std::shared_ptr<BoxAnswerer> answerer) {
     QTimer::singleShot(10, context, [context, answerer] {
         if (QMessageBox* box = frontMessageBox()) {
             answerer->seen.push_back(seen(box));
-            if (QAbstractButton* button = box->button(answerer->answers[answerer->seen.size() - 1])) button->click();
+            if (QAbstractButton* button = box->button(answerer->answers[answerer->seen.size() - 1]))
+                button->click();
         }
         if (answerer->seen.size() < answerer->answers.size()) pollBoxes(context, answerer);
     });
 }
 
-inline std::shared_ptr<BoxAnswerer> answerBoxes(QObject* context, std::vector<QMessageBox::StandardButton> answers) {
+inline std::shared_ptr<BoxAnswerer> answerBoxes(QObject* context,
+                                                std::vector<QMessageBox::StandardButton> answers) {
     auto answerer = std::make_shared<BoxAnswerer>(BoxAnswerer{std::move(answers), {}});
     pollBoxes(context, answerer);
     return answerer;
@@ -87,7 +89,7 @@ inline std::shared_ptr<BoxAnswerer> answerBoxes(QObject* context, std::vector<QM
 inline bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { open(); }
 
     void TearDown() override {
@@ -107,8 +109,8 @@ protected:
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         if (!prefs.empty()) std::ofstream(folder_ / "prefs.txt", std::ios::binary) << prefs;
-        window_ = std::make_unique<MainWindow>(folder_, app::musicFileFor(QCoreApplication::applicationDirPath()),
-                                               padFolders_);
+        window_ = std::make_unique<MainWindow>(
+            folder_, app::musicFileFor(QCoreApplication::applicationDirPath()), padFolders_);
         ASSERT_TRUE(window_->startUp());
         window_->showCentred();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));

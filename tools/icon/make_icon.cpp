@@ -67,13 +67,14 @@ QImage drawIcon(int size) {
     const QColor teal1(1, 150, 150), red(230, 30, 30), yellow(220, 200, 20), green(20, 160, 40),
         purple(150, 60, 150), orange(200, 90, 10);
     const Cell cells[] = {
-        {0, 6, teal1},  {1, 6, teal1},  {2, 6, yellow}, {3, 6, yellow}, {4, 6, green},
-        {5, 6, purple}, {0, 5, teal1},  {2, 5, yellow}, {3, 5, yellow}, {4, 5, green},
-        {5, 5, purple}, {4, 4, green},  {5, 4, purple}, {0, 4, orange}, {1, 4, orange},
-        {1, 1, red},    {2, 1, red},    {3, 1, red},    {2, 2, red},
+        {0, 6, teal1},  {1, 6, teal1}, {2, 6, yellow}, {3, 6, yellow}, {4, 6, green},
+        {5, 6, purple}, {0, 5, teal1}, {2, 5, yellow}, {3, 5, yellow}, {4, 5, green},
+        {5, 5, purple}, {4, 4, green}, {5, 4, purple}, {0, 4, orange}, {1, 4, orange},
+        {1, 1, red},    {2, 1, red},   {3, 1, red},    {2, 2, red},
     };
     for (const Cell& c : cells) {
-        drawCell(p, QRectF(well.left() + c.x * cell, well.top() + c.y * cell, cell, cell), c.colour);
+        drawCell(p, QRectF(well.left() + c.x * cell, well.top() + c.y * cell, cell, cell),
+                 c.colour);
     }
     p.end();
     return image;

@@ -57,15 +57,17 @@ void addLight(QImage& image, int x, int y, double amount, QColor tint) {
     auto add = [amount](int base, int t) {
         return std::min(255, base + int(std::lround(t * amount)));
     };
-    image.setPixel(x, y, qRgb(add(qRed(old), tint.red()), add(qGreen(old), tint.green()),
-                              add(qBlue(old), tint.blue())));
+    image.setPixel(x, y,
+                   qRgb(add(qRed(old), tint.red()), add(qGreen(old), tint.green()),
+                        add(qBlue(old), tint.blue())));
 }
 
 // Light added to window pixel (cx + dx, cy + dy) of a star centred on window
 // pixel (cx, cy), in each of its detail x detail picture pixels: how much
 // depends on where that picture pixel lies (exactly the window offset at 1).
 template <typename Amount>
-void lightAround(QImage& image, int cx, int cy, int dx, int dy, int detail, QColor tint, Amount amount) {
+void lightAround(QImage& image, int cx, int cy, int dx, int dy, int detail, QColor tint,
+                 Amount amount) {
     for (int sy = 0; sy < detail; ++sy) {
         for (int sx = 0; sx < detail; ++sx) {
             const int px = (cx + dx) * detail + sx, py = (cy + dy) * detail + sy;
@@ -125,7 +127,8 @@ void blurAlpha(std::vector<double>& a, int w, int h, int radius) {
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 double s = 0;
-                for (int k = -radius; k <= radius; ++k) s += tmp[std::clamp(y + k, 0, h - 1) * w + x];
+                for (int k = -radius; k <= radius; ++k)
+                    s += tmp[std::clamp(y + k, 0, h - 1) * w + x];
                 a[y * w + x] = s / (2 * radius + 1);
             }
         }

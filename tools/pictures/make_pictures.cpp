@@ -16,9 +16,8 @@ namespace {
 
 // The base colour of each tile; tile 0 is the monochrome board, 9 the walls.
 constexpr std::array<QRgb, 10> kTileColours = {
-    qRgb(109, 70, 32), qRgb(1, 111, 111), qRgb(255, 4, 4),   qRgb(199, 183, 0),
-    qRgb(1, 133, 1),   qRgb(134, 40, 132), qRgb(79, 66, 142), qRgb(154, 55, 1),
-    qRgb(143, 50, 55), qRgb(51, 51, 51),
+    qRgb(109, 70, 32),  qRgb(1, 111, 111), qRgb(255, 4, 4),  qRgb(199, 183, 0), qRgb(1, 133, 1),
+    qRgb(134, 40, 132), qRgb(79, 66, 142), qRgb(154, 55, 1), qRgb(143, 50, 55), qRgb(51, 51, 51),
 };
 
 bool save(const QImage& image, const QString& dir, const QString& name) {

@@ -16,7 +16,7 @@ std::uint64_t mix(std::uint64_t z) {
 
 double lattice(std::int64_t ix, std::int64_t iy, std::uint64_t seed) {
     const std::uint64_t h = mix(seed ^ mix(static_cast<std::uint64_t>(ix) * 0x9E3779B97F4A7C15ULL ^
-                                          static_cast<std::uint64_t>(iy)));
+                                           static_cast<std::uint64_t>(iy)));
     return static_cast<double>(h >> 11) / 9007199254740992.0;
 }
 

@@ -10,14 +10,14 @@ namespace pictures {
 
 // SplitMix64: small, fast and good enough for mottling and star fields.
 class Prng {
-public:
+  public:
     explicit Prng(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next();
-    double uniform();                    // [0, 1)
-    int range(int lo, int hi);           // lo..hi inclusive
+    double uniform();           // [0, 1)
+    int range(int lo, int hi);  // lo..hi inclusive
     double between(double lo, double hi);
 
-private:
+  private:
     std::uint64_t state_;
 };
 
