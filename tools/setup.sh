@@ -18,7 +18,7 @@ packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xauth xdotool imagemagick x11-utils openbox weston
   lame python3
   desktop-file-utils appstream groff-base man-db

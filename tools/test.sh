@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 
 bash tools/setup.sh --test
 
+# The house style, as .clang-format states it.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export SDL_AUDIODRIVER=dummy
