@@ -10,7 +10,7 @@
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 version=$2
-source "$source_dir/tests/support/xvfb.sh"
+source "$source_dir/tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; exit 1; }
 

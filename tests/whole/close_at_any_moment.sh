@@ -8,7 +8,7 @@
 # Usage: close_at_any_moment.sh PROGRAM [openbox|none]
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL [${cases[$case]}]: $*"; sed 's/^/  log: /' "$work/$case/log" 2>/dev/null; exit 1; }
 

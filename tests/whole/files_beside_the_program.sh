@@ -9,7 +9,7 @@
 # receives what the program writes. Usage: files_beside_the_program.sh BUILD_DIR
 set -euo pipefail
 build=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 layout=install
 fail() { echo "FAIL [$layout]: $*"; cat "$work/log"; exit 1; }

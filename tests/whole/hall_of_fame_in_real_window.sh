@@ -7,7 +7,7 @@
 # read back. Usage: hall_of_fame_in_real_window.sh PROGRAM
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; cat "$work/log"; exit 1; }
 

@@ -9,7 +9,7 @@
 # Usage: install_and_run.sh BUILD_DIR
 set -euo pipefail
 build=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; cat "$work/log"; exit 1; }
 

@@ -8,7 +8,7 @@
 # time before. Usage: name_entry_opens_on_ok.sh PROGRAM [openbox|none]
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; cat -A "$work/data/scores.txt"; cat "$work/log"; exit 1; }
 

@@ -7,7 +7,7 @@
 # Usage: one_copy_per_folder.sh PROGRAM
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; for f in "$work"/*.log; do sed "s|^|  $(basename "$f"): |" "$f"; done; exit 1; }
 

@@ -8,7 +8,7 @@
 # Usage: wayland.sh PROGRAM
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL: $*"; echo "--- weston:"; cat "$work/weston.log"; echo "--- program:"; grep -v '^\[' "$work/err" || true; exit 1; }
 

@@ -3,7 +3,7 @@
 # Shared by the scripts that drive the real program on an X server of its own.
 # Source it, call begin_session, then start_xvfb.
 
-here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+here_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Starts Xvfb on a display it finds free itself (-displayfd): a server's
 # abstract socket can be taken without any file in /tmp telling so, and a
@@ -136,8 +136,8 @@ top_out() {
 
 # Asks the window to close the way a window manager does, or asks whether
 # it answers (prints the round trip in ms; fails after LIMIT seconds, 2).
-close_window() { python3 "$here_support/xwindow.py" close "$1"; }
-ping_window() { python3 "$here_support/xwindow.py" ping "$1" "${2:-2}"; }
+close_window() { python3 "$here_tools/../tests/support/xwindow.py" close "$1"; }
+ping_window() { python3 "$here_tools/../tests/support/xwindow.py" ping "$1" "${2:-2}"; }
 
 # Closes the window as above and waits for the program ($pid) to end; true
 # when it ended with status 0. EXIT_STATUS says how it ended.
