@@ -7,9 +7,7 @@
 # Usage: one_copy_per_folder.sh PROGRAM
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../../tools/xvfb.sh"
-begin_session
-fail() { echo "FAIL: $*"; for f in "$work"/*.log; do sed "s|^|  $(basename "$f"): |" "$f"; done; exit 1; }
+source "$(dirname "$0")/../support/whole.sh"
 
 # The visible window of one process, once it shows.
 window_of() { wait_until 30 window_of_pid "$1"; }
@@ -39,7 +37,7 @@ kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 "$program" --data-dir "$work/one" >"$work/after-kill.log" 2>&1 &
 pid=$!
-next=$(window_of "$pid") || fail "no start after a killed copy"
-close_and_wait "$next" || fail "exit status $EXIT_STATUS after the killed copy"
+wid=$(window_of "$pid") || fail "no start after a killed copy"
+end_with close
 [[ -s "$work/one/scores.txt" && -s "$work/one/prefs.txt" ]] || fail "the files were not saved"
 echo "1 passed, 0 failed"
