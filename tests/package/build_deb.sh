@@ -21,14 +21,12 @@ else
   tar -C "$source_dir" --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/gyrock" -xf -
 fi
 
-changelog_version=$(cd "$work/gyrock" && dpkg-parsechangelog -SVersion)
-[[ $changelog_version == "$version" ]] ||
-  fail "debian/changelog says $changelog_version, the build says $version"
+[[ $(cd "$work/gyrock" && dpkg-parsechangelog -SVersion) == "$version" ]] ||
+  fail "debian/changelog does not give the build's version, $version"
 
 (cd "$work/gyrock" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" \
-   dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || { tail -40 "$work/build.log"; fail "dpkg-buildpackage"; }
+   dpkg-buildpackage -us -uc -b) >"$work/build.txt" 2>&1 || { tail -40 "$work/build.txt"; fail "dpkg-buildpackage"; }
 deb=$work/gyrock_${version}_$(dpkg --print-architecture).deb
-[[ -s $deb ]] || fail "no $deb"
 
 # Exactly these files: nothing of the tests or the build may slip in.
 icons=$(printf 'usr/share/icons/hicolor/%sx%s/apps/io.github.gyrock.gyrock.png\n' 16 16 24 24 32 32 48 48 64 64 128 128 256 256)
@@ -51,9 +49,8 @@ for needed in fonts-liberation2 libqt6widgets6 libsdl2-mixer-2.0-0; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
-lintian --pedantic -I "$work"/gyrock_*.changes >"$work/lintian.log" 2>&1 || true
-cat "$work/lintian.log"
-grep -q '^E:' "$work/lintian.log" && fail "lintian reports errors"
+lintian --pedantic -I "$work"/gyrock_*.changes 2>&1 | tee "$work/lintian.txt" || true
+grep -q '^E:' "$work/lintian.txt" && fail "lintian reports errors"
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"

@@ -6,10 +6,10 @@
 # with ~/.local), and a copy is laid out as the game ships for players (the
 # program and its music in one folder, no marker); beside each lie a table
 # and options an older version left. Each runs as that player, shows those
-# options, takes Defaults, plays a little and closes. The copy writes both
-# files back beside itself and leaves the per-user folder alone; the installed
-# program carries them over to the per-user folder, writes there, and changes
-# nothing in the prefix. Usage: install_and_run.sh BUILD_DIR
+# options, plays a little and closes. The copy writes both files back beside
+# itself and leaves the per-user folder alone; the installed program carries
+# them over to the per-user folder, writes there, and changes nothing in the
+# prefix. Usage: install_and_run.sh BUILD_DIR
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/../support/whole.sh"
@@ -24,7 +24,7 @@ mkdir -p "$XDG_DATA_HOME" "$work/unpacked"
 cp "$prefix/bin/gyrock" "$prefix/share/gyrock/stakko_remix.mp3" "$work/unpacked/"
 for folder in "$work/unpacked" "$prefix/bin"; do
   low_table >"$folder/scores.txt"
-  printf '0\n1\n1\n0\n' >"$folder/prefs.txt"
+  printf '1\n1\n0\n0\n' >"$folder/prefs.txt"
 done
 
 # Root may write anywhere: then the player is nobody, owning all of these.
@@ -53,16 +53,14 @@ for row in "unpacked|$work/unpacked|$work/unpacked" "installed|$prefix/bin|$XDG_
   # Outside any icon theme the program falls back on the icon built into it.
   [[ $(xprop -id "$wid" _NET_WM_ICON) == *'Icon ('* ]] || fail "the window has no icon"
   click_in "$wid" 532 204             # OPTIONS
-  wait_until 10 shows 0110 || fail "the options panel shows $(ticks), not the prepared 0110"
-  click_in "$wid" 508 352             # Defaults, the music on among them
-  wait_until 10 shows 1001 || fail "Defaults shows $(ticks)"
+  wait_until 10 shows 1100 || fail "the options panel shows $(ticks), not the prepared 1100"
   click_in "$wid" 572 352             # OK
   # The music is opened as the game starts; a failure would show by then.
   start_game "$wid" || fail "no game started"
   window_id '^gyrock$' >/dev/null && fail "a message box came up"
   grep -qi "music" "$log" && fail "the music was not found"
   end_with close
-  saved "$data/prefs.txt" $'1\n0\n0\n1'
+  saved "$data/prefs.txt" $'1\n1\n0\n0'
   saved "$data/scores.txt"
   [[ $case == installed || -z $(ls -A "$XDG_DATA_HOME") ]] || fail "the per-user folder received: $(find "$XDG_DATA_HOME")"
 done
