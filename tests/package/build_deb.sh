@@ -52,13 +52,12 @@ done
 lintian --pedantic -I "$work"/gyrock_*.changes 2>&1 | tee "$work/lintian.txt" || true
 grep -q '^E:' "$work/lintian.txt" && fail "lintian reports errors"
 
-root=$work/root
-dpkg-deb -x "$deb" "$root"
+dpkg-deb -x "$deb" "$work/root"
 # The metainfo, menu entry and icons as they are found together once installed.
-appstreamcli validate-tree --no-net --pedantic "$root" || fail "the installed tree's metainfo"
+appstreamcli validate-tree --no-net --pedantic "$work/root" || fail "the installed tree's metainfo"
 
 start_xvfb
-launch "$root/usr/games/gyrock" --data-dir "$work/data"
+launch "$work/root/usr/games/gyrock" --data-dir "$work/data"
 end_with close
 grep -qi "music" "$log" && fail "the packaged program did not find its music"
 echo "1 passed, 0 failed"

@@ -25,8 +25,7 @@ other=$(window_of "$keys") || fail "a copy on another folder did not start"
 xdotool windowfocus --sync "$other"
 
 "$program" --data-dir "$work/one/." >"$work/second.log" 2>&1 &
-second=$!
-wait_exit "$second" 10
+wait_exit $! 10
 [[ $EXIT_STATUS == 0 ]] || fail "the second copy on the folder: exit status $EXIT_STATUS"
 wait_until 30 has_focus "$first" || fail "the running copy did not come to the front"
 kill -0 "$pid" || fail "the first copy ended"
