@@ -20,7 +20,7 @@ bare=${2:?usage: cpu_compare.sh GYROCK BARE_WINDOW [SECONDS] [ROUNDS]}
 seconds=${3:-10}
 rounds=${4:-3}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../tests/support/xvfb.sh"
+source "$here/../tools/xvfb.sh"
 begin_session
 start_xvfb
 openbox >/dev/null 2>&1 & wm=$!

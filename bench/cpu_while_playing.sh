@@ -9,7 +9,7 @@ set -euo pipefail
 program=${1:?usage: cpu_while_playing.sh PROGRAM [SECONDS]}
 seconds=${2:-20}
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../tests/support/xvfb.sh"
+source "$here/../tools/xvfb.sh"
 begin_session
 start_xvfb
 

@@ -13,7 +13,7 @@ seconds=${2:-600}
 seed=${3:-$RANDOM}
 RANDOM=$seed
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/../tests/support/xvfb.sh"
+source "$here/../tools/xvfb.sh"
 begin_session
 fail() { echo "FAIL after $(( $(date +%s) - begin )) s: $*"; exit 1; }
 

@@ -8,7 +8,7 @@ set -euo pipefail
 out=$1
 program=${2:-build/gyrock}
 seconds=${3:-14}
-source "$(dirname "$0")/../tests/support/xvfb.sh"
+source "$(dirname "$0")/xvfb.sh"
 begin_session
 
 # Music off, antialias on, monochrome off, remain paused on.

@@ -5,14 +5,12 @@
 # itself stays clean), then checks what it ships: the exact file list, the
 # dependencies, lintian, the metainfo, menu entry and icon as an installed
 # tree, and the program itself run from the unpacked package (where Debian's
-# layout puts the music away from the usual place), in German too.
+# layout puts the music away from the usual place).
 # Usage: build_deb.sh SOURCE_DIR VERSION
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 version=$2
-source "$source_dir/tests/support/xvfb.sh"
-begin_session
-fail() { echo "FAIL: $*"; exit 1; }
+source "$source_dir/tests/support/whole.sh"
 
 # The working tree as it is, untracked files included, without build folders.
 mkdir "$work/gyrock"
@@ -23,14 +21,12 @@ else
   tar -C "$source_dir" --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/gyrock" -xf -
 fi
 
-changelog_version=$(cd "$work/gyrock" && dpkg-parsechangelog -SVersion)
-[[ $changelog_version == "$version" ]] ||
-  fail "debian/changelog says $changelog_version, the build says $version"
+[[ $(cd "$work/gyrock" && dpkg-parsechangelog -SVersion) == "$version" ]] ||
+  fail "debian/changelog does not give the build's version, $version"
 
 (cd "$work/gyrock" && DEB_BUILD_OPTIONS="parallel=2 ${DEB_BUILD_OPTIONS:-}" \
-   dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1 || { tail -40 "$work/build.log"; fail "dpkg-buildpackage"; }
+   dpkg-buildpackage -us -uc -b) >"$work/build.txt" 2>&1 || { tail -40 "$work/build.txt"; fail "dpkg-buildpackage"; }
 deb=$work/gyrock_${version}_$(dpkg --print-architecture).deb
-[[ -s $deb ]] || fail "no $deb"
 
 # Exactly these files: nothing of the tests or the build may slip in.
 icons=$(printf 'usr/share/icons/hicolor/%sx%s/apps/io.github.gyrock.gyrock.png\n' 16 16 24 24 32 32 48 48 64 64 128 128 256 256)
@@ -53,23 +49,15 @@ for needed in fonts-liberation2 libqt6widgets6 libsdl2-mixer-2.0-0; do
   [[ $depends == *"$needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 
-lintian --pedantic -I "$work"/gyrock_*.changes >"$work/lintian.log" 2>&1 || true
-cat "$work/lintian.log"
-grep -q '^E:' "$work/lintian.log" && fail "lintian reports errors"
+lintian --pedantic -I "$work"/gyrock_*.changes 2>&1 | tee "$work/lintian.txt" || true
+grep -q '^E:' "$work/lintian.txt" && fail "lintian reports errors"
 
-root=$work/root
-dpkg-deb -x "$deb" "$root"
+dpkg-deb -x "$deb" "$work/root"
 # The metainfo, menu entry and icons as they are found together once installed.
-appstreamcli validate-tree --no-net --pedantic "$root" || fail "the installed tree's metainfo"
-
-# The translations are built in: the packaged program speaks the player's language.
-env -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 "$root/usr/games/gyrock" --help | grep -q '^Aufruf: gyrock \[Optionen\]$' ||
-  fail "the packaged program does not speak German"
+appstreamcli validate-tree --no-net --pedantic "$work/root" || fail "the installed tree's metainfo"
 
 start_xvfb
-"$root/usr/games/gyrock" --data-dir "$work/data" >"$work/log" 2>&1 &
-pid=$!
-wid=$(wait_window "GYROCK v1.00 by Kzoltner") || { cat "$work/log"; fail "the packaged program showed no window"; }
-close_and_wait "$wid" || fail "exit status $EXIT_STATUS"
-grep -qi "music" "$work/log" && fail "the packaged program did not find its music: $(cat "$work/log")"
+launch "$work/root/usr/games/gyrock" --data-dir "$work/data"
+end_with close
+grep -qi "music" "$log" && fail "the packaged program did not find its music"
 echo "1 passed, 0 failed"

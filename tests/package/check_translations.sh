@@ -9,10 +9,9 @@
 set -euo pipefail
 lupdate=$1
 inputs=$2
-shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$@" "$work/"
+cp "${@:3}" "$work/"
 "$lupdate" -silent @"$inputs" -no-obsolete -locations relative -no-ui-lines -ts "$work"/*.ts
 
 # Each message is a record; print the source of every one whose translation

@@ -21,14 +21,11 @@ ClientMessage = 33
 SubstructureNotifyAndRedirectMask = 3 << 19
 
 
-class ClientMessageEvent(ctypes.Structure):
+class Event(ctypes.Structure):
+    # An XEvent, read as the XClientMessageEvent it is here and padded to its 24 longs.
     _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
                 ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
-
-
-class Event(ctypes.Union):
-    _fields_ = [("type", ctypes.c_int), ("xclient", ClientMessageEvent), ("pad", ctypes.c_long * 24)]
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 
 
 x11 = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11") or "libX11.so.6")
@@ -38,16 +35,16 @@ x11.XOpenDisplay.restype = ctypes.c_void_p
 
 
 def send_protocol(display, window, *data):
-    """Sends the window a WM_PROTOCOLS message carrying data; returns that atom."""
+    # Sends the window a WM_PROTOCOLS message carrying data; returns that atom.
     event = Event()
-    event.xclient.type = ClientMessage
-    event.xclient.window = window
-    event.xclient.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
-    event.xclient.format = 32
-    event.xclient.data[:len(data)] = data
+    event.type = ClientMessage
+    event.window = window
+    event.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.format = 32
+    event.data[:len(data)] = data
     x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
     x11.XFlush(display)
-    return event.xclient.message_type
+    return event.message_type
 
 
 def ping(display, window, limit):
@@ -60,8 +57,8 @@ def ping(display, window, limit):
     while (left := limit - (time.monotonic() - start)) > 0:
         while x11.XPending(display):
             x11.XNextEvent(display, ctypes.byref(reply))
-            if reply.type == ClientMessage and reply.xclient.message_type == protocols and \
-                    reply.xclient.data[:2] == [atom, stamp]:
+            if reply.type == ClientMessage and reply.message_type == protocols and \
+                    reply.data[:2] == [atom, stamp]:
                 print(f"{(time.monotonic() - start) * 1000:.1f}")
                 return 0
         select.select([x11.XConnectionNumber(display)], [], [], left)

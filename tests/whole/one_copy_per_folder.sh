@@ -7,9 +7,7 @@
 # Usage: one_copy_per_folder.sh PROGRAM
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
-begin_session
-fail() { echo "FAIL: $*"; for f in "$work"/*.log; do sed "s|^|  $(basename "$f"): |" "$f"; done; exit 1; }
+source "$(dirname "$0")/../support/whole.sh"
 
 # The visible window of one process, once it shows.
 window_of() { wait_until 30 window_of_pid "$1"; }
@@ -27,8 +25,7 @@ other=$(window_of "$keys") || fail "a copy on another folder did not start"
 xdotool windowfocus --sync "$other"
 
 "$program" --data-dir "$work/one/." >"$work/second.log" 2>&1 &
-second=$!
-wait_exit "$second" 10
+wait_exit $! 10
 [[ $EXIT_STATUS == 0 ]] || fail "the second copy on the folder: exit status $EXIT_STATUS"
 wait_until 30 has_focus "$first" || fail "the running copy did not come to the front"
 kill -0 "$pid" || fail "the first copy ended"
@@ -39,7 +36,7 @@ kill -9 "$pid"
 wait "$pid" 2>/dev/null || true
 "$program" --data-dir "$work/one" >"$work/after-kill.log" 2>&1 &
 pid=$!
-next=$(window_of "$pid") || fail "no start after a killed copy"
-close_and_wait "$next" || fail "exit status $EXIT_STATUS after the killed copy"
+wid=$(window_of "$pid") || fail "no start after a killed copy"
+end_with close
 [[ -s "$work/one/scores.txt" && -s "$work/one/prefs.txt" ]] || fail "the files were not saved"
 echo "1 passed, 0 failed"

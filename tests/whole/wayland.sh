@@ -8,8 +8,7 @@
 # Usage: wayland.sh PROGRAM
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../support/xvfb.sh"
-begin_session
+source "$(dirname "$0")/../support/whole.sh"
 fail() { echo "FAIL: $*"; echo "--- weston:"; cat "$work/weston.log"; echo "--- program:"; grep -v '^\[' "$work/err" || true; exit 1; }
 
 # A compositor of our own, reachable only through a private runtime folder.
@@ -35,10 +34,7 @@ shown() {
 }
 wait_until 30 shown || fail "the compositor never showed the window"
 
-kill -TERM "$pid"
-wait_exit "$pid" 10
-pid=""
-[[ $EXIT_STATUS == 0 ]] || fail "exit status $EXIT_STATUS after SIGTERM"
+end_with TERM
 [[ -f $work/data/prefs.txt && ! -e $work/data/.gyrock.lock ]] || fail "options not saved, or the folder left locked"
 said=$(grep -v '^\[' "$work/err" "$work/out" || true)
 [[ -z $said ]] || fail "the program said: $said"

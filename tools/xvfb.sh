@@ -3,7 +3,7 @@
 # Shared by the scripts that drive the real program on an X server of its own.
 # Source it, call begin_session, then start_xvfb.
 
-here_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+here_tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Starts Xvfb on a display it finds free itself (-displayfd): a server's
 # abstract socket can be taken without any file in /tmp telling so, and a
@@ -113,40 +113,10 @@ pixel_of() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$
 # Clicks NEW GAME and waits until the button has given way to the board.
 start_game() { click_in "$1" 236 272 && wait_until 10 lit "$1" 60x20+206+262 '< 120'; }
 
-# A hall of fame with three negative scores, so that a lost game, usually at
-# 0 points, enters it and the test does not hang on luck. LF line ends.
-low_table() {
-  local scores=(-30 -20 -10 5 10 20 40 80 160 320) names=(ten nine eight seven six five four three two one) k
-  for k in "${!scores[@]}"; do printf '%s\n"%s"\n' "${scores[$k]}" "${names[$k]}"; done
-}
-
-# Drops every piece straight down until the well tops out and the hall of
-# fame asks for a name; sets sid to that window. The feeder finishes its round
-# when told, so no Down is left held.
-top_out() {
-  touch "$work/feeding"
-  ( while [[ -e "$work/feeding" ]]; do xdotool keydown Down; sleep 0.5; xdotool keyup Down; sleep 0.05; done ) &
-  keys=$!
-  sid=$(wait_window '^scores$' 90) || echo "the hall of fame never asked for a name"
-  rm "$work/feeding"
-  wait "$keys" || true
-  keys=""
-  [[ -n $sid ]]
-}
-
 # Asks the window to close the way a window manager does, or asks whether
 # it answers (prints the round trip in ms; fails after LIMIT seconds, 2).
-close_window() { python3 "$here_support/xwindow.py" close "$1"; }
-ping_window() { python3 "$here_support/xwindow.py" ping "$1" "${2:-2}"; }
-
-# Closes the window as above and waits for the program ($pid) to end; true
-# when it ended with status 0. EXIT_STATUS says how it ended.
-close_and_wait() {
-  close_window "$1"
-  wait_exit "$pid"
-  pid=""
-  [[ $EXIT_STATUS == 0 ]]
-}
+close_window() { python3 "$here_tools/../tests/support/xwindow.py" close "$1"; }
+ping_window() { python3 "$here_tools/../tests/support/xwindow.py" ping "$1" "${2:-2}"; }
 
 # Waits up to SECONDS (10) for the process (a child of this shell) to end and
 # sets EXIT_STATUS to its status, or to "running" if it did not end. Not in
