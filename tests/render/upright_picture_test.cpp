@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <span>
 
 #include "engine/pieces.h"
 #include "render_fixture.h"
@@ -17,23 +18,21 @@ using UprightPictureTest = RenderTest;
 // Each drawn cell shows the tile of its value, in monochrome the brown one
 // (walls stay grey, the falling piece keeps its colour); an empty cell shows
 // the backdrop, and so does a value no tile has unless the board is brown.
+// No shape has 8, but a tile does.
 TEST_F(UprightPictureTest, EachCellShowsItsTileOrTheBackdrop) {
-    game.board(5, 29) = 4;
-    game.board(6, 29) = 8;  // no shape has it, but a tile does
-    game.board(7, 29) = 1;
-    game.board(5, 20) = 12;
-    game.board(6, 20) = -3;
     game.piece = makeShape(kL);  // colour 1: (1,0) (1,1) (1,2) (2,2)
     game.piecex = 10;
     game.piecey = 20;
     struct Cell {
-        int column, row, colour, monochrome;  // the tile shown, -1 the backdrop
+        int column, row, value;  // value put on the board
+        int colour, monochrome;  // the tile shown, -1 the backdrop
     };
     const Cell cells[] = {
-        {3, 7, 9, 9},     {16, 30, 9, 9},  {9, 30, 9, 9},  {5, 29, 4, 0},
-        {6, 29, 8, 0},    {7, 29, 1, 0},   {11, 20, 1, 1}, {12, 22, 1, 1},
-        {10, 20, -1, -1}, {9, 12, -1, -1}, {5, 20, -1, 0}, {6, 20, -1, 0},
+        {3, 7, kWall, 9, 9}, {16, 30, kWall, 9, 9}, {9, 30, kWall, 9, 9}, {5, 29, 4, 4, 0},
+        {6, 29, 8, 8, 0},    {7, 29, 1, 1, 0},      {11, 20, 0, 1, 1},    {12, 22, 0, 1, 1},
+        {10, 20, 0, -1, -1}, {9, 12, 0, -1, -1},    {5, 20, 12, -1, 0},   {6, 20, -3, -1, 0},
     };
+    for (const Cell& c : cells) game.board(c.column, c.row) = c.value;
     for (bool monochrome : {false, true}) {
         picture.compose(frameCells(game, monochrome));
         for (const Cell& c : cells) {
@@ -77,12 +76,11 @@ TEST_F(UprightPictureTest, AClearedCellShowsTheGreyDiscAndNothingElseChanges) {
     game.board(4, 29) = game.board(5, 29) = 2;
     picture.compose(frameCells(game, false));
     QImage expected = shown(picture);
-    const QPoint marks[] = {{4, 29}, {kLeftWall, 7}, {kRightWall, kFloorRow}};
+    // The first three drawn, the others above or beside the drawn board.
+    const QPoint marks[] = {{4, 29},  {kLeftWall, 7}, {kRightWall, kFloorRow}, {4, 6}, {2, 29},
+                            {17, 20}, {-40, 200}};
     for (QPoint m : marks) picture.mark(m.x(), m.y());
-    for (QPoint outside : {QPoint(4, 6), QPoint(2, 29), QPoint(17, 20), QPoint(-40, 200)}) {
-        picture.mark(outside.x(), outside.y());
-    }
-    for (QPoint m : marks) {
+    for (QPoint m : std::span(marks, 3)) {
         const QImage marked = cell(shown(picture), m.x(), m.y());
         EXPECT_GT(qGray(marked.pixel(0, 8)), 150) << m.x() << "," << m.y();
         EXPECT_LT(qGray(marked.pixel(8, 8)), qGray(marked.pixel(0, 8)) - 60) << m.x();
