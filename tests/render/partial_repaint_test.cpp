@@ -75,7 +75,6 @@ class PlayingHost : public NullHost, public gyrock::testing::ScriptedClock {
 // lines with their effect, new turn targets drawn early, and the options,
 // the density and an expose mid-game. The last game is won instead of lost.
 void play(PlayingHost& host, const Round& round, bool win) {
-    Game& game = host.game;
     host.round = round;
     host.moveToDensity(round.ratio);
     using enum Arrow;
@@ -87,20 +86,20 @@ void play(PlayingHost& host, const Round& round, bool win) {
         });
     }
     for (int i = 0; i < 10; ++i) {
-        host.after(1200 + i * 1500, [&game, win] {
+        host.after(1200 + i * 1500, [&game = host.game, win] {
             if (game.piecey + game.piece.n >= 27) return;  // not under the falling piece
             for (int x = kWellLeft; x <= kWellRight; ++x)
                 game.board(x, 28) = game.board(x, 29) = 1 + x % 7;
             if (win) game.lines = 433;
         });
-        host.after(50 + i * 2000, [&game] { game.turncount = 1; });
+        host.after(50 + i * 2000, [&host] { host.game.turncount = 1; });
     }
     for (int at : {1700, 3500}) host.after(at, [&host] { host.round.antialias ^= true; });
     host.after(2300, [&host] { host.round.monochrome ^= true; });
     host.after(2900, [&host, round] { host.moveToDensity(round.ratio == 1 ? 2 : 1); });
     host.after(4100, [&host] { host.screen = host.renderer.square().copy(); });
-    game.newGame();
-    host.run(game);
+    host.game.newGame();
+    host.run(host.game);
     host.events.clear();
     host.held.fill(false);
 }
@@ -140,42 +139,6 @@ TEST(PartialRepaint, ARepaintShortOfWhatChangedIsCaught) {
 
 // ---- single frames ----------------------------------------------------------
 
-// A frame repaints only around what it changed, nothing when it shows what
-// is already there. At rest a changed cell repaints its own square and two
-// device pixels around it (one for the smooth edge, one for rounding), in
-// whole logical pixels.
-TEST_F(RenderTest, AFrameRepaintsOnlyAroundWhatItChanged) {
-    BoardRenderer renderer(pictures());
-    bool monochrome = false;
-    game.piece = makeShape(6);
-    game.piecex = 8;
-    game.piecey = 15;
-    struct Step {
-        const char* what;
-        std::function<void()> change;
-        std::int32_t angle;
-        int maxArea;  // logical pixels
-    };
-    const Step steps[] = {
-        {"the first frame", [] {}, 30, 480 * 480},
-        {"the same frame again", [] {}, 30, 0},
-        {"an equivalent angle", [] {}, 30 - 360, 0},
-        {"the piece a column right", [&] { game.piecex = 9; }, 30, 90 * 90},
-        {"a locked cell far below", [&] { game.board(5, 29) = 4; }, 30, 40 * 40},
-        {"that cell in monochrome", [&] { monochrome = true; }, 30, 40 * 40},
-        {"upright", [&] { monochrome = false; }, 0, 480 * 480},
-        {"a cell cleared at rest", [&] { game.board(5, 29) = 0; }, 0, 20 * 20},
-        {"twice the density", [&] { renderer.setDevicePixelRatio(2); }, 0, 480 * 480},
-        {"a cell filled at rest, twice the density", [&] { game.board(5, 29) = 4; }, 0, 18 * 18},
-    };
-    for (const Step& step : steps) {
-        step.change();
-        renderer.composeBoard(game, monochrome);
-        const QRect r = renderer.showBoard(step.angle, true);
-        EXPECT_LE(r.width() * r.height(), step.maxArea) << step.what;
-    }
-}
-
 // Pixels of the square that differ from how it should look: the background,
 // and on it the upright picture turned by degrees about the square's centre
 // (none when null).
@@ -189,33 +152,63 @@ long long wrongPixels(const BoardRenderer& renderer, const QImage& upright, int 
     return differingPixels(renderer.square(), expected, expected.rect());
 }
 
-// At right angles the board lands turned pixel for pixel over the
-// background, upright on x 128..351, y 48..431, whatever was shown before;
-// taken off, the background shows again. At twice the density the board is
-// composed from the detailed pictures on twice the pixels.
-TEST_F(RenderTest, AtRightAnglesTheBoardLandsPixelForPixelOverTheBackground) {
-    game.board(6, 29) = 3;
-    const std::pair<int, bool> frames[] = {
-        {0, false}, {0, true}, {90, false}, {180, false}, {270, false}};
-    for (int ratio : {1, 2}) {
-        SCOPED_TRACE(ratio);
-        BoardRenderer renderer(pictures());
-        renderer.setDevicePixelRatio(ratio);
-        renderer.composeBoard(game, false);
-        picture.setPictures(PictureScaler(pictures()).at(ratio));
-        picture.compose(frameCells(game, false));
-        const QImage tile =
-            ratio == 1 ? pictures().tiles[3] : DetailedPictures::load(pictures()).tiles[3];
-        EXPECT_TRUE(cell(shown(picture), 6, 29, tile.width()) == tile);
-        for (const auto& [degrees, antialias] : frames) {
-            renderer.showBoard(37, !antialias);
-            renderer.showBoard(degrees, antialias);
-            EXPECT_EQ(wrongPixels(renderer, shown(picture), degrees), 0)
-                << degrees << (antialias ? " antialiased" : "");
+// Frame after frame: at right angles the board lands turned pixel for pixel
+// over the background (upright on x 128..351, y 48..431), whatever was shown
+// before. A frame repaints only around what it changed, nothing when it
+// shows what is already there; at rest a changed cell repaints its own
+// square and two device pixels around it (one for the smooth edge, one for
+// rounding), in whole logical pixels. At twice the density the board is
+// composed from the detailed pictures on twice the pixels; taken off, the
+// background shows again.
+TEST_F(RenderTest, EachFrameShowsTheBoardAndRepaintsOnlyAroundWhatItChanged) {
+    BoardRenderer renderer(pictures());
+    PictureScaler scaler(pictures());
+    bool monochrome = false;
+    game.piece = makeShape(6);
+    game.piecex = 8;
+    game.piecey = 15;
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        std::int32_t angle;
+        bool antialias;
+        int maxArea;  // logical pixels
+    };
+    const int kAll = 480 * 480;
+    const Step steps[] = {
+        {"the first frame", [] {}, 30, true, kAll},
+        {"the same frame again", [] {}, 30, true, 0},
+        {"an equivalent angle", [] {}, 30 - 360, true, 0},
+        {"the piece a column right", [&] { game.piecex = 9; }, 30, true, 90 * 90},
+        {"a locked cell far below", [&] { game.board(5, 29) = 4; }, 30, true, 40 * 40},
+        {"that cell in monochrome", [&] { monochrome = true; }, 30, true, 40 * 40},
+        {"upright", [&] { monochrome = false; }, 0, true, kAll},
+        {"a cell cleared at rest", [&] { game.board(5, 29) = 0; }, 0, true, 20 * 20},
+        {"upright, plain", [] {}, 0, false, kAll},
+        {"a quarter turn", [] {}, 90, false, kAll},
+        {"a half turn", [] {}, 180, false, kAll},
+        {"three quarters", [] {}, 270, false, kAll},
+        {"twice the density", [&] { renderer.setDevicePixelRatio(2); }, 270, false, kAll},
+        {"a half turn, twice the density", [] {}, 180, false, kAll},
+        {"an odd angle, twice the density", [] {}, 37, false, kAll},
+        {"upright, twice the density", [] {}, 0, true, kAll},
+        {"a cell filled at rest, twice the density", [&] { game.board(5, 29) = 4; }, 0, true,
+         18 * 18},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        renderer.composeBoard(game, monochrome);
+        const QRect r = renderer.showBoard(step.angle, step.antialias);
+        EXPECT_LE(r.width() * r.height(), step.maxArea) << step.what;
+        picture.setPictures(scaler.at(renderer.square().devicePixelRatio()));
+        picture.compose(frameCells(game, monochrome));
+        if (step.angle % 90 == 0) {
+            EXPECT_EQ(wrongPixels(renderer, shown(picture), step.angle), 0) << step.what;
         }
-        renderer.clearBoard();
-        EXPECT_EQ(wrongPixels(renderer, QImage(), 0), 0);
     }
+    EXPECT_TRUE(cell(shown(picture), 5, 29, 32) == DetailedPictures::load(pictures()).tiles[4]);
+    renderer.clearBoard();
+    EXPECT_EQ(wrongPixels(renderer, QImage(), 0), 0);
 }
 
 }  // namespace

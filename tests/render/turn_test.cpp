@@ -25,7 +25,7 @@ namespace {
 // sample that lands a pixel off still shows the right colour most of the time.
 QImage blockPicture(int side, bool translucent) {
     QImage framed = framedPicture(QSize(64, 96));
-    for (int y = 0; y < 96; ++y) {
+    for (int y = 0; y < 96; ++y)
         for (int x = 0; x < 64; ++x) {
             std::uint32_t h = std::uint32_t(x / side) * 1000003u + std::uint32_t(y / side) * 7919u;
             h *= 2654435761u;
@@ -37,7 +37,6 @@ QImage blockPicture(int side, bool translucent) {
                 qRgba(int(h >> 16) & 0xff, int(h >> 8) & 0xff, int(h & 0xff), alpha);
             framed.setPixel(x + 1, y + 1, qPremultiply(colour));
         }
-    }
     return framed;
 }
 
@@ -63,14 +62,13 @@ QImage drawnByQt(const QImage& framed, const Turn& turn) {
 // Pixels where a channel differs by more than tolerance.
 int differing(const QImage& a, const QImage& b, int tolerance) {
     int n = 0;
-    for (int y = 0; y < a.height(); ++y) {
+    for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
             n += std::abs(qRed(p) - qRed(q)) > tolerance ||
                  std::abs(qGreen(p) - qGreen(q)) > tolerance ||
                  std::abs(qBlue(p) - qBlue(q)) > tolerance;
         }
-    }
     return n;
 }
 
