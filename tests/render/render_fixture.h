@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
-// The pictures loaded once for all tests, and a game with its walls and
-// floor for the board to show.
+// The pictures loaded once for all tests, and a new game for the board to
+// show.
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-
-#include "engine/game.h"
 #include "render/board_renderer.h"
-#include "render/pictures.h"
-#include "render/preview.h"
-#include "render/upright_picture.h"
 #include "tests/support/null_host.h"
 
 namespace gyrock::render::testing {
@@ -38,10 +32,7 @@ inline QImage shown(const UprightPicture& picture) {
 class RenderTest : public ::testing::Test {
   protected:
     RenderTest() {
-        for (int y = 0; y <= kFloorRow; ++y) {
-            game.board(kLeftWall, y) = game.board(kRightWall, y) = kWall;
-        }
-        for (int x = kLeftWall; x <= kRightWall; ++x) game.board(x, kFloorRow) = kWall;
+        game.newGame();
         picture.setPictures(PictureScaler(pictures()).at(1));
     }
 
