@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <random>
 #include <thread>
 
 #include "storage/data_files.h"
@@ -13,14 +12,10 @@
 TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
     TempFolder dir;
     gyrock::HallOfFame tables[2];
-    for (int k = 0; k < 20; ++k) {  // names long enough to be written in pieces
-        tables[k / 10].hofscore[k % 10] = k;
-        tables[k / 10].hofname[k % 10] = std::string(200, static_cast<char>('a' + k / 10));
-    }
+    tables[0].hofname.fill(std::string(200, 'a'));  // long enough to be written in pieces
+    tables[1].hofname.fill(std::string(200, 'b'));
     gyrock::FileState state;
     ASSERT_TRUE(gyrock::saveScores(dir.path(), tables[0], state));
-    std::mt19937 random(12345);
-    std::uniform_int_distribution<int> wait(0, 3000);
     int seen[2] = {};
     for (int round = 0; round < 200; ++round) {
         int saved[2];
@@ -28,7 +23,7 @@ TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
         const pid_t child = ::fork();
         ASSERT_GT(child, -1);  // never kill(-1, ...)
         // The child saves the two tables in turn, telling of each save, until
-        // killed; the kill comes after 0 to 2 saves and a random wait.
+        // killed; the kill comes after 0 to 2 saves and a wait of up to 3 ms.
         for (unsigned n = 0; child == 0; ++n) {
             gyrock::saveScores(dir.path(), tables[n % 2], state);
             if (::write(saved[1], "s", 1) != 1) ::_exit(1);
@@ -37,7 +32,7 @@ TEST(ScoresFileKill, KilledSaveLeavesTheOldTableOrTheNewOne) {
         char byte;
         for (int n = 0; n < round % 3 && ::read(saved[0], &byte, 1) == 1; ++n) {
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(wait(random)));
+        std::this_thread::sleep_for(std::chrono::microseconds(round * 761 % 3000));
         ::kill(child, SIGKILL);
         ::close(saved[0]);
         ASSERT_EQ(::waitpid(child, nullptr, 0), child);

@@ -12,7 +12,9 @@
 
 using Status = gyrock::FileRead::Status;
 
-TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
+// Reads stop at the limit, and neither reads nor backups take what is not a
+// regular file.
+TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsReadOrKept) {
     TempFolder dir;
     dir.write("f", std::string(100, 'x'));
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
@@ -27,6 +29,7 @@ TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
         EXPECT_EQ(read.bytes, std::string(size, 'x')) << name << ' ' << limit;
         EXPECT_EQ(read.truncated, truncated) << name << ' ' << limit;
     }
+    EXPECT_TRUE(gyrock::keepBackup(dir / ".").empty()) << "a folder is not copied";
 }
 
 // A disk that fills up, or a temporary that cannot be synced (a null device):

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "storage/data_files.h"
@@ -12,12 +11,6 @@ using gyrock::FileState;
 using gyrock::HallOfFame;
 
 namespace {
-
-std::string times(std::string_view piece, std::size_t n) {
-    std::string out;
-    while (n--) out += piece;
-    return out;
-}
 
 HallOfFame sample() {
     HallOfFame t;
@@ -52,6 +45,8 @@ HallOfFame load(const TempFolder& dir, FileState& state, bool expectedResult) {
 // A missing file gives zeros. Whatever the name box gives is saved as twenty
 // CRLF lines within the read bound and loads back as it was entered.
 TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
+    std::string euros;
+    for (int n = 0; n < 600; ++n) euros += "€";
     const std::pair<std::string, std::string> names[10] = {
         // entered, read back if not the same
         {"", ""},
@@ -60,15 +55,14 @@ TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
         {"\"", ""},
         {"日本語 😀", ""},
         {"x\ty", ""},
-        {times(",\"x\" ", 12), ""},
+        {"\"\",\"x\" ", ""},
         {"two\r\nlines", "two  lines"},
-        {"a" + times("€", 600), "a" + times("€", 170)},
+        {"a" + euros, "a" + euros.substr(0, 510)},  // cut at a character, not inside one
         {std::string(100000, '"'), std::string(gyrock::maxNameBytes, '"')},
     };
     TempFolder dir;
     FileState state;
     EXPECT_EQ(load(dir, state, true), HallOfFame{});
-    EXPECT_FALSE(state.damaged);
     HallOfFame t, expected;
     for (int k = 0; k < 10; ++k) {
         t.hofscore[k] = expected.hofscore[k] = k == 9 ? INT32_MAX : INT32_MIN + k;
@@ -77,17 +71,28 @@ TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
     }
     ASSERT_TRUE(gyrock::saveScores(dir.path(), t, state));
     EXPECT_LE(std::filesystem::file_size(dir / "scores.txt"), gyrock::maxDataFileRead);
-    EXPECT_EQ(dir.entries(), 1) << "no temporary left";
     EXPECT_EQ(load(dir, state, true), expected);
     EXPECT_EQ(gyrock::formatScores(sample()), sampleFile());
+    EXPECT_FALSE(gyrock::saveScores(dir / "gone", t, state)) << "a missing folder";
 }
 
-// A damaged text is marked so that the original is kept before it is replaced.
+// The text is read as far as it is valid: the entries after that score 0 and
+// have no name. A text that is not what we write is damaged, so that the
+// original is kept before it is replaced. A broken line keeps the text
+// between its quotes; an 8-bit file is read as Windows-1252; a file cut
+// inside a character, or just after one, is still read as UTF-8 without its
+// last character.
 TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
     const std::string whole = sampleFile();
-    // The bytes, how many entries have the sample's scores (the rest score 0
-    // and have no name), damaged.
-    const std::tuple<std::string, int, bool> cases[] = {
+    const std::string cut = whole.substr(0, whole.find("Player 9")) + "Zoë";
+    const struct {
+        std::string bytes;
+        int valid;  // entries read, from index 0, with the sample's values
+        bool damaged;
+        int k = -1;  // an entry whose name is read as `name` instead
+        std::string name{};
+        bool truncated = false;  // the text is only the file's start
+    } cases[] = {
         {sampleFile("\n", "\n"), 10, false},
         {whole.substr(0, whole.size() - 2), 10, false},
         {whole.substr(0, whole.size() - 1), 10, false},  // cut between CR and LF
@@ -95,117 +100,90 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
         {whole + "\r\n \r\n", 10, false},
         {"\xEF\xBB\xBF" + whole, 10, false},
         {sampleWith("300\r\n", " +300 \r\n"), 10, false},
+        // What is not UTF-8 is read as Windows-1252, so no old name is lost.
+        {sampleWith("Player 6", "Zo\xC3\xAB \xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF"), 10, false, 6,
+         "Zoë 😀 \U0010FFFF"},
+        {sampleWith("Player 6", "Zo\xEB \x80\x81\x99\x9F"), 10, false, 6, "Zoë €\u0081™Ÿ"},
+        {sampleWith("Player 6", "\xC0\x80"), 10, false, 6, "À€"},                 // overlong
+        {sampleWith("Player 6", "\xE0\x80\x80"), 10, false, 6, "à€€"},            // overlong
+        {sampleWith("Player 6", "\xED\xA0\x80"), 10, false, 6, "í\u00A0€"},       // a surrogate
+        {sampleWith("Player 6", "\xED\xBF\xBF"), 10, false, 6, "í¿¿"},            // a surrogate
+        {sampleWith("Player 6", "\xF4\x90\x80\x80"), 10, false, 6, "ô\u0090€€"},  // past Unicode
+        {sampleWith("Player 6", "a\xC3"), 10, false, 6, "aÃ"},  // cut inside a letter
         {"", 0, true},
-        {whole.substr(0, whole.find("400")), 4, true},
-        {whole.substr(0, whole.find("Player 3") + 3), 4, true},
+        {whole.substr(0, whole.find("Player 3") + 3), 4, true, 3, "Pla"},
         {sampleWith("500\r\n", "2147483648\r\n"), 5, true},
         {sampleWith("500\r\n", "99999999999999999999999\r\n"), 5, true},
-        {sampleWith("300\r\n", "300 points\r\n"), 3, true},
         {sampleWith("300\r\n", "\"300\"\r\n"), 3, true},
         {sampleWith("\"Player 2\"", "Player 2"), 10, true},
         {sampleWith("\"Player 7\"", "\"Player 7"), 10, true},
-        {sampleWith("\"Player 8\"", "\"Play\"er 8\""), 10, true},
-        {sampleWith("\"Player 4\"", "\"Player 4\" x"), 10, true},
-        {whole.substr(0, whole.size() - 2) + "x", 10, true},
-        {sampleWith("Player 5", std::string(600, 'x')), 10, true},  // too long to keep whole
+        {sampleWith("\"Player 8\"", "\"Play\"er 8\"  "), 10, true, 8, "Play\"er 8"},
+        {sampleWith("Player 5", std::string(600, 'x')), 10, true, 5,
+         std::string(gyrock::maxNameBytes, 'x')},
         {whole + "12\r\n\"extra\"\r\n", 10, true},
         {sampleWith("600\r\n", std::string("6\0\0\r\n", 5)), 6, true},
-        {std::string(400, '\0'), 0, true},
-        {std::string("\xFF\xFE\x00\x01garbage\r\n\"", 14), 0, true},
+        {cut + "\xC3", 10, true, 9, "Zoë", true},
+        {cut + "\xF0\x9F\x98", 10, true, 9, "Zoë", true},
+        {cut + "\xF0\x9F\x98\x80", 10, true, 9, "Zoë", true},
     };
-    for (const auto& [bytes, valid, damaged] : cases) {
-        const auto parsed = gyrock::parseScores(bytes);
-        EXPECT_EQ(parsed.damaged, damaged) << bytes;
-        for (int k = 0; k < 10; ++k) {
-            EXPECT_EQ(parsed.table.hofscore[k], k < valid ? 100 * k : 0) << bytes;
-            EXPECT_TRUE(k < valid || parsed.table.hofname[k].empty()) << bytes;
-        }
+    for (const auto& c : cases) {
+        HallOfFame expected = sample();
+        for (int k = c.valid; k < 10; ++k) expected.hofscore[k] = 0, expected.hofname[k] = "";
+        if (c.k >= 0) expected.hofname[c.k] = c.name;
+        const auto parsed = gyrock::parseScores(c.bytes, c.truncated);
+        EXPECT_EQ(parsed.damaged, c.damaged) << c.bytes;
+        EXPECT_EQ(parsed.table, expected) << c.bytes;
     }
 }
 
-// A broken line keeps the text between its quotes; an 8-bit file is read as
-// Windows-1252; a file cut inside a character, or just after one, is still
-// read as UTF-8 without its last character.
-TEST(ScoresFile, BrokenEightBitAndCutNamesKeepTheirText) {
-    const std::string zoe = sampleWith("Player 8", "Zoë");
-    const std::string cut = zoe.substr(0, zoe.find("Player 9"));
-    const std::tuple<std::string, bool, int, std::string> cases[] = {
-        // bytes, cut, index, name
-        {sampleWith("\"Player 2\"", "Player 2"), false, 2, "Player 2"},
-        {sampleWith("\"Player 7\"", "\"Player 7"), false, 7, "Player 7"},
-        {"0\n\"Player 0\n", false, 0, "Player 0"},
-        {sampleWith("\"Player 8\"", "\"Play\"er 8\"  "), false, 8, "Play\"er 8"},
-        {sampleWith("Player 6", "Zo\xEB \x80\x99"), false, 6, "Zoë €™"},
-        {cut + "\xC3", true, 8, "Zoë"},
-        {cut + "\xF0\x9F\x98", true, 8, "Zoë"},
-        {cut + "\xF0\x9F\x98\x80", true, 9, ""},
-        {cut + "\xE2\x82\xAC", true, 9, ""},
-    };
-    for (const auto& [bytes, truncated, k, name] : cases) {
-        EXPECT_EQ(gyrock::parseScores(bytes, truncated).table.hofname[k], name) << bytes;
-    }
-}
-
-// A huge damaged file is read from its start and kept whole in the first
-// free backup name, once; no backup is replaced, and with none free the
-// damaged file is left alone.
-TEST(ScoresFile, DamagedFileIsKeptOnceUnderAFreeBackupName) {
-    TempFolder dir;
-    for (int n = 1; n <= 998; ++n)
-        dir.write("scores.txt.bak" + (n > 1 ? std::to_string(n) : ""), "b");
+// Folders and files the player cannot use: a folder they cannot write, where
+// the save fails; their own file they cannot read, and a damaged one of
+// another account they cannot link, each kept in a backup before it is
+// replaced; a folder in place of the file, which gives zeros and a save that
+// fails. A huge damaged file is read from its start and kept whole in the
+// first free backup name, once; no backup is replaced, and with none free
+// the damaged file is left alone. Nothing else is left behind.
+TEST(ScoresFile, FilesThePlayerCannotUseAreNeverLost) {
+    const std::string junk = "junk" + std::string(40000, 'x');
     const std::string huge = sampleFile() + std::string(4 * gyrock::maxDataFileRead, 'x');
-    dir.write("scores.txt", huge);
-    FileState state;
-    HallOfFame t = load(dir, state, false);
-    EXPECT_EQ(t, sample());
-    ASSERT_TRUE(gyrock::saveScores(dir.path(), t, state));
-    ASSERT_TRUE(gyrock::saveScores(dir.path(), t, state));
-    EXPECT_EQ(dir.read("scores.txt.bak999"), huge);
-    EXPECT_EQ(dir.read("scores.txt.bak998") + dir.read("scores.txt.bak"), "bb");
-    EXPECT_EQ(dir.read("scores.txt"), sampleFile());
-    dir.write("scores.txt", "junk");
-    t = load(dir, state, false);
-    EXPECT_FALSE(gyrock::saveScores(dir.path(), t, state));
-    EXPECT_EQ(dir.read("scores.txt"), "junk");
-}
-
-// A folder where the file should be gives zeros and a save that fails,
-// leaving nothing behind; so does a save into a missing folder.
-TEST(ScoresFile, FolderInPlaceOfTheFileGivesZerosAndAFailedSave) {
-    TempFolder dir;
-    std::filesystem::create_directory(dir / "scores.txt");
-    FileState state;
-    HallOfFame t = load(dir, state, false);
-    EXPECT_EQ(t, HallOfFame{});
-    EXPECT_FALSE(gyrock::saveScores(dir.path(), t, state));
-    EXPECT_TRUE(gyrock::keepBackup(dir / "scores.txt").empty()) << "a folder is not copied";
-    EXPECT_EQ(dir.entries(), 1) << "no temporary or backup left";
-    EXPECT_FALSE(gyrock::saveScores(dir / "gone", t, state)) << "a missing folder";
-}
-
-// As the player: a folder they cannot write, where the save fails; their own
-// file they cannot read, and a damaged one of another account they cannot
-// link, each kept as a backup before it is replaced.
-TEST(ScoresFile, FilesThePlayerCannotWriteReadOrLinkAreNeverLost) {
-    for (const int situation : {0, 1, 2}) {
+    const auto bak = [](int n) { return "scores.txt.bak" + (n > 1 ? std::to_string(n) : ""); };
+    const struct {
+        const char* what;
+        std::string original;  // "": a folder
+        int backups;           // kept before
+        mode_t folderMode, fileMode;
+        bool playersFile, loaded;
+        HallOfFame table;  // as loaded, and saved when `saved`
+        bool saved;
+    } cases[] = {
+        {"read-only folder", sampleFile(), 0, 0555, 0644, false, true, sample(), false},
+        {"unreadable file", sampleFile(), 0, 0700, 0000, true, false, {}, true},
+        {"another's file", junk, 0, 0700, 0644, false, false, {}, true},
+        {"folder", "", 0, 0700, 0755, false, false, {}, false},
+        {"huge file", huge, 998, 0700, 0644, true, false, sample(), true},
+        {"no free backup", junk, 999, 0700, 0644, true, false, {}, false},
+    };
+    for (const auto& c : cases) {
         TempFolder dir;
-        const std::string original =
-            situation < 2 ? sampleFile() : "junk" + std::string(40000, 'x');
-        dir.write("scores.txt", original);
-        if (situation > 0) giveToPlayer(dir.path());
-        if (situation == 1) giveToPlayer(dir / "scores.txt");
-        ::chmod(dir.path().c_str(), situation == 0 ? 0555 : 0700);
-        ::chmod((dir / "scores.txt").c_str(), situation == 1 ? 0 : 0644);
+        for (int n = 1; n <= c.backups; ++n) dir.write(bak(n), "b");
+        if (c.original.empty()) std::filesystem::create_directory(dir / "scores.txt");
+        dir.write("scores.txt", c.original);  // does nothing to a folder
+        giveToPlayer(dir.path());
+        if (c.playersFile) giveToPlayer(dir / "scores.txt");
+        ::chmod(dir.path().c_str(), c.folderMode);
+        ::chmod((dir / "scores.txt").c_str(), c.fileMode);
         inChild(
             [&] {
                 FileState state;
-                HallOfFame t = load(dir, state, situation == 0);
-                EXPECT_EQ(gyrock::saveScores(dir.path(), t, state), situation > 0) << situation;
+                EXPECT_EQ(load(dir, state, c.loaded), c.table) << c.what;
+                for (int save = 0; save < 2; ++save)
+                    EXPECT_EQ(gyrock::saveScores(dir.path(), c.table, state), c.saved) << c.what;
             },
             true);
-        ::chmod((dir / "scores.txt.bak").c_str(), 0644);  // for a test not run as root
-        EXPECT_EQ(dir.read("scores.txt.bak"), situation > 0 ? original : "") << situation;
-        const std::string saved = gyrock::formatScores(HallOfFame{});
-        EXPECT_EQ(dir.read("scores.txt"), situation > 0 ? saved : original) << situation;
+        ::chmod((dir / bak(c.backups + 1)).c_str(), 0644);  // for a test not run as root
+        EXPECT_EQ(dir.read(bak(c.backups + 1)), c.saved ? c.original : "") << c.what;
+        const std::string after = c.original.empty() ? "" : dir.read("scores.txt");  // not a folder
+        EXPECT_EQ(after, c.saved ? gyrock::formatScores(c.table) : c.original) << c.what;
+        EXPECT_EQ(dir.entries(), c.backups + (c.saved ? 2 : 1)) << c.what;
     }
 }
