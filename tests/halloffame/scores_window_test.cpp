@@ -59,8 +59,7 @@ TEST_F(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
 // keeps it there; tabbing into the name kept from last time selects none of
 // it, so a key typed next cannot wipe it.
 TEST_F(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
-    QLineEdit* name = w.form().Text1;
-    name->setText("Kept");
+    w.form().Text1->setText("Kept");
     w.showNameEntry();
     // Only the active window gets focus events: without them the check could not fail.
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -69,8 +68,7 @@ TEST_F(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
         QTest::keyClick(QApplication::focusWidget(), key,
                         key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         QApplication::processEvents();  // as before the next key arrives
-        EXPECT_FALSE(name->hasSelectedText());
+        EXPECT_FALSE(w.form().Text1->hasSelectedText());
     }
-    EXPECT_EQ(QApplication::focusWidget(), name) << "the tab order is OK, then the name";
-    w.hide();
+    EXPECT_EQ(QApplication::focusWidget(), w.form().Text1) << "the tab order is OK, then the name";
 }

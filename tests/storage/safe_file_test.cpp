@@ -68,7 +68,6 @@ TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
         {"scores.txt.tmp99999999999999999999", false},
         {"other.txt" + dead, false},
         {"xscores.txt" + dead, false},
-        {"scores.txt.bak", false},
     };
     TempFolder dir;
     for (const auto& [name, _] : cases) dir.write(name, "left over");
