@@ -11,13 +11,12 @@ using Scores = std::array<std::int32_t, 10>;
 // their scores, equal scores keep their order, so the new entry ends below
 // any equal older one. A loaded table need not be in order.
 TEST(HallOfFame, NewEntryQualifiesAboveSomeEntryAndReplacesIndexZeroThenTheTableIsSorted) {
-    const Scores tens = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
     const std::tuple<Scores, std::int32_t, bool, std::string> cases[] = {
         // before (named a to j from index 0 up), score, qualifies, names after
-        {tens, 55, true, "bcde*fghij"},
-        {tens, 30, true, "b*cdefghij"},
-        {tens, 11, true, "*bcdefghij"},
-        {tens, 10, false, "*bcdefghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 55, true, "bcde*fghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 30, true, "b*cdefghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 11, true, "*bcdefghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 10, false, "*bcdefghij"},
         {{}, 0, false, "*bcdefghij"},
         {{900, 800, 700, 600, 500, 400, 300, 200, 100, 50}, 60, true, "j*ihgfedcb"},
         {{9, 3, 7, 1, 8, 2, 6, 0, 5, 4}, 9, true, "hdfbjigce*"},
@@ -25,9 +24,7 @@ TEST(HallOfFame, NewEntryQualifiesAboveSomeEntryAndReplacesIndexZeroThenTheTable
         {{INT32_MAX, -5, 0, INT32_MIN, 7, -5, 1, 2, 3, 4}, INT32_MAX, true, "dbfcghije*"},
     };
     for (const auto& [before, score, qualifies, names] : cases) {
-        gyrock::HallOfFame t;
-        t.hofscore = before;
-        for (int k = 0; k < 10; ++k) t.hofname[k] = std::string(1, static_cast<char>('a' + k));
+        gyrock::HallOfFame t{before, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}};
         EXPECT_EQ(gyrock::qualifies(t, score), qualifies) << names;
         gyrock::enterName(t, score, "*");
         for (int k = 0; k < 10; ++k) {
