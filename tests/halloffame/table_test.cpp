@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-using Scores = std::array<std::int32_t, 10>;
-
 // A score qualifies when some entry is strictly below it. The new entry, *,
 // then replaces index 0 and the table is sorted ascending: names travel with
 // their scores, equal scores keep their order, so the new entry ends below
 // any equal older one. A loaded table need not be in order.
 TEST(HallOfFame, NewEntryQualifiesAboveSomeEntryAndReplacesIndexZeroThenTheTableIsSorted) {
-    const std::tuple<Scores, std::int32_t, bool, std::string> cases[] = {
+    const std::tuple<std::array<std::int32_t, 10>, std::int32_t, bool, std::string> cases[] = {
         // before (named a to j from index 0 up), score, qualifies, names after
         {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 55, true, "bcde*fghij"},
         {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 30, true, "b*cdefghij"},

@@ -39,8 +39,8 @@ static HallOfFame load(const TempFolder& dir, gyrock::FileState& state, bool exp
     return t;
 }
 
-// A missing file gives zeros. Whatever the name box gives is saved as twenty
-// CRLF lines, small enough to be read whole, and loads back as it was entered.
+// Whatever the name box gives is saved as twenty CRLF lines, small enough to
+// be read whole, and loads back as it was entered.
 TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
     std::string euros;
     for (int n = 0; n < 600; ++n) euros += "€";
@@ -54,7 +54,6 @@ TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
     expected.hofname[9] = std::string(gyrock::maxNameBytes, '"');
     TempFolder dir;
     gyrock::FileState state;
-    EXPECT_EQ(load(dir, state, true), HallOfFame{});
     ASSERT_TRUE(gyrock::saveScores(dir.path(), t, state));
     EXPECT_EQ(load(dir, state, true), expected);
 }
@@ -67,7 +66,6 @@ TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
 // last character.
 TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
     const std::string whole = sampleFile();
-    const std::string cut = whole.substr(0, whole.find("Player 9")) + "Zoë";
     const struct {
         std::string bytes;
         int valid;  // entries read, from index 0, with the sample's values
@@ -101,8 +99,8 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
         {sampleWith("Player 9", std::string(600, 'x')), 10, true, std::string(512, 'x')},
         {whole + "12\r\n\"extra\"\r\n", 10, true},
         {sampleWith("600\r\n", std::string("6\0\0\r\n", 5)), 6, true},
-        {cut + "\xF0\x9F\x98", 10, true, "Zoë", true},
-        {cut + "\xF0\x9F\x98\x80", 10, true, "Zoë", true},
+        {whole.substr(0, whole.find("Player 9")) + "Zoë\xF0\x9F\x98", 10, true, "Zoë", true},
+        {whole.substr(0, whole.find("Player 9")) + "Zoë\xF0\x9F\x98\x80", 10, true, "Zoë", true},
     };
     for (const auto& c : cases) {
         HallOfFame expected = sample();
