@@ -33,12 +33,6 @@ static std::string sampleWith(std::string_view from, std::string_view to) {
     return text.replace(text.find(from), from.size(), to);
 }
 
-static HallOfFame load(const TempFolder& dir, gyrock::FileState& state, bool expectedResult) {
-    HallOfFame t = sample();
-    EXPECT_EQ(gyrock::loadScores(dir.path(), t, state), expectedResult);
-    return t;
-}
-
 // Whatever the name box gives is saved as twenty CRLF lines, small enough to
 // be read whole, and loads back as it was entered.
 TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
@@ -55,7 +49,9 @@ TEST(ScoresFile, SavedNamesAndScoresLoadBackAsEnteredWithinTheReadBound) {
     TempFolder dir;
     gyrock::FileState state;
     ASSERT_TRUE(gyrock::saveScores(dir.path(), t, state));
-    EXPECT_EQ(load(dir, state, true), expected);
+    HallOfFame back;
+    EXPECT_TRUE(gyrock::loadScores(dir.path(), back, state));
+    EXPECT_EQ(back, expected);
 }
 
 // The text is read as far as it is valid: the entries after that score 0 and
@@ -110,6 +106,8 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
         EXPECT_EQ(parsed.damaged, c.damaged) << c.bytes;
         EXPECT_EQ(parsed.table, expected) << c.bytes;
     }
+    // The byte after the text is not the text's: nothing past its end is read.
+    EXPECT_EQ(gyrock::parseScores(std::string_view("0\r\n\"a\xC3\xA9", 6)).table.hofname[0], "aÃ");
 }
 
 // Each line holding 0, 1 or 2 (greyed, kept as it is) is taken; any other
@@ -178,7 +176,9 @@ TEST(ScoresFile, FilesThePlayerCannotUseAreNeverLost) {
             [&] {
                 ::close(0);  // as when started without an input: a file may get descriptor 0
                 gyrock::FileState state;
-                EXPECT_EQ(load(dir, state, c.loaded), c.table) << c.what;
+                HallOfFame t = sample();
+                EXPECT_EQ(gyrock::loadScores(dir.path(), t, state), c.loaded) << c.what;
+                EXPECT_EQ(t, c.table) << c.what;
                 for (int save = 0; save < 2; ++save)
                     EXPECT_EQ(gyrock::saveScores(dir.path(), sample(), state), c.saved) << c.what;
             },
