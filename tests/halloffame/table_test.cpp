@@ -4,53 +4,31 @@
 
 #include <gtest/gtest.h>
 
-using Scores = std::array<std::int32_t, 10>;
-
-namespace {
-
-// Named a to j from index 0 up.
-gyrock::HallOfFame withScores(const Scores& scores) {
-    gyrock::HallOfFame t;
-    t.hofscore = scores;
-    for (int k = 0; k < 10; ++k) t.hofname[k] = std::string(1, static_cast<char>('a' + k));
-    return t;
-}
-
-const Scores tens = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
-const Scores falling = {900, 800, 700, 600, 500, 400, 300, 200, 100, 50};
-
-}  // namespace
-
-// The new entry, *, replaces index 0 and the table is sorted ascending: names
-// travel with their scores, equal scores keep their order, so the new entry
-// ends below any equal older one. A loaded table need not be in order.
-TEST(HallOfFameEntry, NewEntryReplacesIndexZeroThenTheTableIsSorted) {
-    const std::tuple<Scores, std::int32_t, std::string> cases[] = {
-        // before, score, names after
-        {tens, 55, "bcde*fghij"},
-        {tens, 1000, "bcdefghij*"},
-        {tens, 30, "b*cdefghij"},
-        {falling, 60, "j*ihgfedcb"},
-        {{9, 3, 7, 1, 8, 2, 6, 0, 5, 4}, 9, "hdfbjigce*"},
-        {{5, 5, 5, 1, 5, 5, 0, 5, 5, 5}, 5, "gd*bcefhij"},
-        {{INT32_MAX, -5, 0, INT32_MIN, 7, -5, 1, 2, 3, 4}, INT32_MAX, "dbfcghije*"},
+// A score qualifies when some entry is strictly below it. The new entry, *,
+// then replaces index 0 and the table is sorted ascending: names travel with
+// their scores, equal scores keep their order, so the new entry ends below
+// any equal older one. A loaded table need not be in order.
+TEST(HallOfFame, NewEntryQualifiesAboveSomeEntryAndReplacesIndexZeroThenTheTableIsSorted) {
+    const std::tuple<std::array<std::int32_t, 10>, std::int32_t, bool, std::string> cases[] = {
+        // before (named a to j from index 0 up), score, qualifies, names after
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 55, true, "bcde*fghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 30, true, "b*cdefghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 11, true, "*bcdefghij"},
+        {{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}, 10, false, "*bcdefghij"},
+        {{}, 0, false, "*bcdefghij"},
+        {{900, 800, 700, 600, 500, 400, 300, 200, 100, 50}, 60, true, "j*ihgfedcb"},
+        {{9, 3, 7, 1, 8, 2, 6, 0, 5, 4}, 9, true, "hdfbjigce*"},
+        {{5, 5, 5, 1, 5, 5, 0, 5, 5, 5}, 5, true, "gd*bcefhij"},
+        {{INT32_MAX, -5, 0, INT32_MIN, 7, -5, 1, 2, 3, 4}, INT32_MAX, true, "dbfcghije*"},
     };
-    for (const auto& [before, score, names] : cases) {
-        gyrock::HallOfFame t = withScores(before);
+    for (const auto& [before, score, qualifies, names] : cases) {
+        gyrock::HallOfFame t{before, {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}};
+        EXPECT_EQ(gyrock::qualifies(t, score), qualifies) << names;
         gyrock::enterName(t, score, "*");
         for (int k = 0; k < 10; ++k) {
             const char name = t.hofname[k].at(0);
             EXPECT_EQ(name, names[k]) << names << ' ' << k;
             EXPECT_EQ(t.hofscore[k], name == '*' ? score : before[name - 'a']) << names << ' ' << k;
         }
-    }
-}
-
-TEST(HallOfFameQualifies, NeedsSomeEntryStrictlyBelow) {
-    const std::tuple<Scores, std::int32_t, bool> cases[] = {
-        {tens, 10, false}, {tens, 11, true}, {{}, 0, false}, {{}, 1, true}, {falling, 60, true},
-    };
-    for (const auto& [scores, score, qualifies] : cases) {
-        EXPECT_EQ(gyrock::qualifies(withScores(scores), score), qualifies) << score;
     }
 }

@@ -8,11 +8,14 @@
 
 #include <csignal>
 
+#include "storage/data_files.h"
 #include "tests/support/temp_folder.h"
 
 using Status = gyrock::FileRead::Status;
 
-TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
+// Reads stop at the limit, and neither reads nor backups take what is not a
+// regular file.
+TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsReadOrKept) {
     TempFolder dir;
     dir.write("f", std::string(100, 'x'));
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // reading it would wait forever
@@ -27,6 +30,7 @@ TEST(SafeFile, ReadStopsAtTheLimitAndOnlyARegularFileIsRead) {
         EXPECT_EQ(read.bytes, std::string(size, 'x')) << name << ' ' << limit;
         EXPECT_EQ(read.truncated, truncated) << name << ' ' << limit;
     }
+    EXPECT_TRUE(gyrock::keepBackup(dir / ".").empty()) << "a folder is not copied";
 }
 
 // A disk that fills up, or a temporary that cannot be synced (a null device):
@@ -50,11 +54,18 @@ TEST(SafeFile, SaveThatCannotBeCompletedLeavesTheOldFile) {
     }
 }
 
-// A save killed between writing its temporary and the rename leaves the
-// temporary behind; those are cleared and nothing else.
-TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
+// A save killed at any moment leaves the old table or the new one. Loading
+// clears the temporaries killed saves left (file.tmpPID, of a process that no
+// longer runs, or of this one), and nothing else.
+TEST(SafeFile, KilledSavesLeaveTheOldTableOrTheNewOneAndOnlyTheirTemporariesAreCleared) {
+    TempFolder dir;
+    gyrock::HallOfFame tables[2];
+    tables[1].hofname.fill(std::string(200, 'b'));  // long enough to be written in pieces
+    gyrock::FileState state;
+    ASSERT_TRUE(gyrock::saveScores(dir.path(), tables[0], state));
     const std::string dead = ".tmp90000009";  // beyond any process id
-    const std::pair<std::string, bool> cases[] = {
+    const std::pair<std::string, bool> others[] = {
+        // name, cleared
         {"scores.txt" + dead, true},
         {"scores.txt.tmp" + std::to_string(::getpid()), true},
         {"scores.txt.tmp0", true},
@@ -65,10 +76,35 @@ TEST(SafeFile, LoadingRemovesTemporariesOfKilledSavesOnly) {
         {"scores.txt.tmp99999999999999999999", false},
         {"other.txt" + dead, false},
         {"xscores.txt" + dead, false},
-        {"scores.txt.bak", false},
     };
-    TempFolder dir;
-    for (const auto& [name, _] : cases) dir.write(name, "left over");
-    EXPECT_EQ(gyrock::removeLeftoverTemporaries(dir / "scores.txt"), 3);
-    for (const auto& [name, removed] : cases) EXPECT_EQ(dir.exists(name), !removed) << name;
+    for (const auto& [name, _] : others) dir.write(name, "left over");
+    int seen[2] = {};
+    for (int round = 0; round < 200; ++round) {
+        int saved[2];
+        ASSERT_EQ(::pipe(saved), 0);
+        const pid_t child = ::fork();
+        ASSERT_GT(child, -1);  // never kill(-1, ...)
+        // The child saves the two tables in turn, telling of each save, until
+        // killed; the kill comes after 0 to 2 saves and a wait of up to 3 ms.
+        for (unsigned n = 0; child == 0; ++n) {
+            gyrock::saveScores(dir.path(), tables[n % 2], state);
+            if (::write(saved[1], "s", 1) != 1) ::_exit(1);
+        }
+        ::close(saved[1]);
+        char byte;
+        for (int n = 0; n < round % 3 && ::read(saved[0], &byte, 1) == 1; ++n) {
+        }
+        ::usleep(round * 761 % 3000);
+        ::kill(child, SIGKILL);
+        ::close(saved[0]);
+        ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+        gyrock::HallOfFame back;
+        ASSERT_TRUE(gyrock::loadScores(dir.path(), back, state)) << "round " << round;
+        ASSERT_TRUE(back == tables[0] || back == tables[1]) << "round " << round;
+        ++seen[back == tables[1]];
+        EXPECT_EQ(dir.entries(), 8) << "the table and the seven others kept";
+    }
+    for (const auto& [name, cleared] : others) EXPECT_EQ(dir.exists(name), !cleared) << name;
+    // Both tables must have been seen, or the kills never hit a save.
+    EXPECT_TRUE(seen[0] > 0 && seen[1] > 0) << seen[0] << ' ' << seen[1];
 }

@@ -19,10 +19,8 @@
 
 class TempFolder {
   public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "gyrock-hof-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+    TempFolder() : path_(std::filesystem::temp_directory_path() / "gyrock-hof-XXXXXX") {
+        path_ = ::mkdtemp(path_.string().data());
     }
     ~TempFolder() {
         std::error_code ec;  // a test may have left it read-only
@@ -38,7 +36,7 @@ class TempFolder {
     }
     std::string read(std::string_view name) const {
         std::ifstream in(path_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        return {std::istreambuf_iterator<char>(in), {}};
     }
     bool exists(std::string_view name) const { return std::filesystem::exists(path_ / name); }
     long entries() const { return std::distance(std::filesystem::directory_iterator(path_), {}); }
@@ -48,8 +46,8 @@ class TempFolder {
 };
 
 // Root reads and writes anything, so a step about what a player may not do
-// runs as this account when the tests run as root (as CI does).
-inline constexpr uid_t player = 65534;  // nobody
+// runs as this account (nobody) when the tests run as root (as CI does).
+inline constexpr uid_t player = 65534;
 
 // Makes `path` the player's own.
 inline void giveToPlayer(const std::filesystem::path& path) {
