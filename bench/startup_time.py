@@ -68,7 +68,7 @@ def main() -> int:
                 break
         times.append((time.monotonic() - start) * 1000)
         time.sleep(0.3)  # let it settle before asking it to close
-        subprocess.run([sys.executable, os.path.join(HERE, "..", "tests", "support", "xwindow.py"), "close",
+        subprocess.run([sys.executable, os.path.join(HERE, "..", "tools", "xwindow.py"), "close",
                         str(event.xmap.window)], check=True)
         child.wait(timeout=10)
     print(f"window shown after {statistics.median(times):.0f} ms median, "

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <optional>
@@ -104,7 +105,7 @@ FileRead readBounded(const fs::path& file, std::size_t limit) {
         got += static_cast<std::size_t>(n);
     }
     result.truncated = got > limit;
-    result.bytes.resize(got > limit ? limit : got);
+    result.bytes.resize(std::min(got, limit));
     result.status = FileRead::Status::Ok;
     return result;
 }

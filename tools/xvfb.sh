@@ -115,8 +115,8 @@ start_game() { click_in "$1" 236 272 && wait_until 10 lit "$1" 60x20+206+262 '< 
 
 # Asks the window to close the way a window manager does, or asks whether
 # it answers (prints the round trip in ms; fails after LIMIT seconds, 2).
-close_window() { python3 "$here_tools/../tests/support/xwindow.py" close "$1"; }
-ping_window() { python3 "$here_tools/../tests/support/xwindow.py" ping "$1" "${2:-2}"; }
+close_window() { python3 "$here_tools/xwindow.py" close "$1"; }
+ping_window() { python3 "$here_tools/xwindow.py" ping "$1" "${2:-2}"; }
 
 # Waits up to SECONDS (10) for the process (a child of this shell) to end and
 # sets EXIT_STATUS to its status, or to "running" if it did not end. Not in
