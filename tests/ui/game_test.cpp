@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-// Playing: the Stakko choice, the panels, RESTART, the end of a game, and
-// what a box that is up does to the window and to a close.
+// Playing: the Stakko choice, the panels, RESTART, and what a box that is up
+// does to the window and to a close.
 #include <qpa/qwindowsysteminterface.h>
 
 #include "halloffame/scores_window.h"
@@ -93,20 +93,6 @@ TEST_F(Playing, RestartsWhenAndAsTheAnswersSay) {
                   std::pair(!c.restarts, !c.restarts));
         EXPECT_FALSE(f().frameng->isVisible());
     }
-}
-
-// The hall of fame is consulted, and a score of none stays out of it.
-TEST_F(Playing, AFilledWellEndsTheGameAndShowsTheGameModeFrame) {
-    startPausedGame();
-    for (int row = 6; row <= 29; ++row) game().board(9, row) = game().board(10, row) = 1;
-    w().characterTyped('p');
-    ASSERT_TRUE(waitFor([this] { return f().frameng->isVisible(); }));
-    EXPECT_TRUE(game().gameover);
-    EXPECT_TRUE(f().gover->isVisible());
-    EXPECT_FALSE(f().cmdrestart->isEnabled());
-    EXPECT_EQ(game().angle, 0);
-    ASSERT_NE(w().hallOfFameWindow(), nullptr);
-    EXPECT_FALSE(w().hallOfFameWindow()->isVisible());
 }
 
 // A question up over a running game: Qt sees no modal window, yet clicks and

@@ -11,7 +11,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <string>
-#include <vector>
+#include <tuple>
 
 namespace gyrock::ui::testing {
 namespace {
@@ -20,10 +20,10 @@ class KeyboardTest : public ::testing::Test {
   protected:
     QWidget window;
     QLineEdit* control = new QLineEdit(&window);
-    std::vector<int> typed;
+    std::string typed;
     int arrowChanges = 0;
     Keyboard* keyboard = new Keyboard(
-        &window, [this](int c) { typed.push_back(c); }, [this] { ++arrowChanges; });
+        &window, [this](int c) { typed += static_cast<char>(c); }, [this] { ++arrowChanges; });
 
     // The arrows held, as L, R, U and D.
     std::string held() const {
@@ -36,49 +36,42 @@ class KeyboardTest : public ::testing::Test {
 
 // Each key goes as the system delivers it (to the focused control, then on to
 // its parents) to a control holding "ab" with the cursor after the a: pressed,
-// auto-repeated once and released. Keys that another window's control gets
-// are none of the game's.
+// auto-repeated once (a release and a press) and released. Keys that another
+// window's control gets are none of the game's.
 TEST_F(KeyboardTest, ArrowsAreHeldUntilReleasedAndAPauseKeyReachesTheGameOnce) {
     QLineEdit elsewhere;
-    struct Case {
-        Qt::Key code;
-        QString text;
-        QLineEdit* to;
-        std::string held;  // after the repeat's release
-        std::vector<int> typed;
-        QString shown;  // the control's text afterwards, | marking the cursor
-    };
-    const Case cases[] = {
-        {Qt::Key_Left, "", control, "L", {}, "a|b"},
-        {Qt::Key_Right, "", control, "R", {}, "a|b"},
-        {Qt::Key_Up, "", control, "U", {}, "a|b"},
-        {Qt::Key_Down, "", control, "D", {}, "a|b"},
-        {Qt::Key_P, "p", control, "", {'p'}, "ap|b"},
-        {Qt::Key_P, "P", control, "", {'P'}, "aP|b"},
-        {Qt::Key_O, "o", control, "", {}, "aoo|b"},
-        {Qt::Key_Space, " ", control, "", {}, "a  |b"},
-        {Qt::Key_P, "p", &elsewhere, "", {}, "app|b"},
-        {Qt::Key_Right, "", &elsewhere, "", {}, "ab|"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
+    // The key, its text, where it goes, the arrows held after the repeat's
+    // release, the characters the game got, and the control's text
+    // afterwards with | at the cursor.
+    const std::tuple<Qt::Key, const char*, QLineEdit*, const char*, const char*, const char*>
+        cases[] = {
+            {Qt::Key_Left, "", control, "L", "", "a|b"},
+            {Qt::Key_Right, "", control, "R", "", "a|b"},
+            {Qt::Key_Up, "", control, "U", "", "a|b"},
+            {Qt::Key_Down, "", control, "D", "", "a|b"},
+            {Qt::Key_P, "p", control, "", "p", "ap|b"},
+            {Qt::Key_P, "P", control, "", "P", "aP|b"},
+            {Qt::Key_O, "o", control, "", "", "aoo|b"},
+            {Qt::Key_Space, " ", control, "", "", "a  |b"},
+            {Qt::Key_P, "p", &elsewhere, "", "", "app|b"},
+            {Qt::Key_Right, "", &elsewhere, "", "", "ab|"},
+        };
+    for (const auto& [code, text, to, arrows, characters, shown] : cases) {
+        SCOPED_TRACE(::testing::Message() << code << (to == control ? "" : " elsewhere"));
         typed.clear();
         arrowChanges = 0;
-        c.to->setText(QStringLiteral("ab"));
-        c.to->setCursorPosition(1);
-        const auto key = [&c](bool press, bool repeat) {
-            QTest::simulateEvent(c.to, press, c.code, Qt::NoModifier, c.text, repeat);
-        };
-        key(true, false);
-        key(false, true);
-        EXPECT_EQ(held(), c.held);
-        key(true, true);
-        key(false, false);
+        to->setText(QStringLiteral("ab"));
+        to->setCursorPosition(1);
+        QTest::simulateEvent(to, true, code, Qt::NoModifier, text, false);
+        QTest::simulateEvent(to, false, code, Qt::NoModifier, text, true);
+        EXPECT_EQ(held(), arrows);
+        QTest::simulateEvent(to, true, code, Qt::NoModifier, text, true);
+        QTest::simulateEvent(to, false, code, Qt::NoModifier, text, false);
         EXPECT_EQ(held(), "");
-        EXPECT_EQ(typed, c.typed);
+        EXPECT_EQ(typed, characters);
         // The game hears of an arrow's press and release, and of no repeat.
-        EXPECT_EQ(arrowChanges, c.held.empty() ? 0 : 2);
-        EXPECT_EQ(c.to->text().insert(c.to->cursorPosition(), u'|'), c.shown);
+        EXPECT_EQ(arrowChanges, *arrows ? 2 : 0);
+        EXPECT_EQ(to->text().insert(to->cursorPosition(), u'|'), shown);
     }
 }
 
