@@ -73,12 +73,6 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
     }
 
-    // Closes the window, which saves, and gives what it wrote to prefs.txt.
-    std::string savedPrefs() {
-        window_->close();
-        return folder_->read("prefs.txt");
-    }
-
     MainWindow& w() { return *window_; }
     Ui::form1& f() { return window_->form(); }
     Game& game() { return window_->game(); }
