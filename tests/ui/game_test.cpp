@@ -5,7 +5,6 @@
 #include <qpa/qwindowsysteminterface.h>
 
 #include "halloffame/scores_window.h"
-#include "ui/endgame_window.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {

@@ -32,7 +32,6 @@ class PadSession : public WindowTest {
     ~PadSession() override {
         if (pad_) unplug();
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-        fs::remove_all(root_);
     }
 
     // The kernel's node and key capabilities (an Xbox pad's), then the pad.
@@ -60,7 +59,7 @@ class PadSession : public WindowTest {
         hold(button, false);
     }
 
-    const fs::path root_ = fs::path(::testing::TempDir()) / "gyrock_pad_session";
+    TempFolder root_;
     SDL_Joystick* pad_ = nullptr;
     int devices_ = 0;
 };

@@ -4,8 +4,6 @@
 // A fresh main window per test, with its own data folder, plus helpers that
 // start and pause games and answer message boxes.
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QTest>
 #include <optional>
