@@ -93,10 +93,12 @@ TEST_F(BoxUp, HoldsTheGameAndTheWindowWithoutBlockingIt) {
     ASSERT_NE(frontMessageBox(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const auto row = game().piecey;
+    const auto since = w().host().tickCount();
     QTest::mouseClick(f().Command1, Qt::LeftButton);  // OPTIONS
     QTest::keyClick(&w(), 'p');
     QTest::keyPress(&w(), Qt::Key_Down);
-    QTest::qWait(750);  // longer than a fall at level 1
+    // Longer than a fall at level 1, on the game's own clock.
+    EXPECT_TRUE(waitFor([&] { return w().host().tickCount() - since > 750; }));
     QTest::keyRelease(&w(), Qt::Key_Down);
     EXPECT_FALSE(f().opts->isVisible());
     EXPECT_EQ(game().paused, false);
