@@ -5,7 +5,6 @@
 // looks right if every text fits the box it was given, in the font it gets.
 
 #include <QCheckBox>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -26,11 +25,10 @@ inline void checkFits(std::vector<std::string>& clipped, const QWidget* w, const
         wraps ? fm.boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, text).height()
               : fm.horizontalAdvance(text) + padding;
     const int has = wraps ? room.height() : room.width();
-    if (!text.isEmpty() && needed > has) {
+    if (!text.isEmpty() && needed > has)
         clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() + "\" needs " +
                           std::to_string(needed) + " px, has " + std::to_string(has) +
                           (wraps ? " high" : " wide"));
-    }
 }
 
 // Each entry names a control whose caption does not fit, with the sizes.

@@ -6,18 +6,13 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
-#include <QString>
 #include <array>
 #include <tuple>
 
 #include "audio/audio.h"
 #include "tests/support/temp_folder.h"
 
-namespace {
-
-QString q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
-}  // namespace
+static QString q(const std::filesystem::path& p) { return QString::fromStdString(p); }
 
 // A copy as the game ships for players (the music beside the program) or a
 // marked one keeps the player's files in its folder while that can be
@@ -38,14 +33,12 @@ TEST(DataFolder, AWritableFolderWithTheMusicOrTheMarkerKeepsTheFiles) {
         giveToPlayer(perUser.path());
         if (writable) giveToPlayer(program.path());
         ::chmod(program.path().c_str(), writable ? 0755 : 0555);
-        inChild(
-            [&, kept = kept] {
-                const auto chosen =
-                    gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
-                EXPECT_EQ(chosen, kept ? program.path() : perUser / "gyrock");
-                EXPECT_TRUE(std::filesystem::is_directory(chosen));
-            },
-            true);
+        const auto choose = [&, kept = kept] {
+            const auto chosen = gyrock::defaultDataFolder(q(program.path()), q(perUser / "gyrock"));
+            EXPECT_EQ(chosen, kept ? program.path() : perUser / "gyrock");
+            EXPECT_TRUE(std::filesystem::is_directory(chosen));
+        };
+        inChild(choose, true);
     }
 }
 
@@ -81,9 +74,8 @@ TEST(DataFolder, PlayersFilesBesideTheProgramAreCarriedOverWhereNoneAreYet) {
 TEST(DataFolder, ProgramFolderWhenWritableAndNoProbeLeftBehind) {
     const std::filesystem::path program = QCoreApplication::applicationDirPath().toStdString();
     EXPECT_EQ(gyrock::chooseDataFolder(QString(), nullptr), program);
-    for (const auto& entry : std::filesystem::directory_iterator(program)) {
+    for (const auto& entry : std::filesystem::directory_iterator(program))
         EXPECT_EQ(entry.path().filename().string().find(".gyrock-probe"), std::string::npos);
-    }
 }
 
 int main(int argc, char** argv) {

@@ -1,138 +1,86 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
-// Playing: the Stakko choice, the panels, RESTART, the end of a game, and
-// what a box that is up does to the window and to a close.
+// Playing: the Stakko choice, the panels, RESTART, and what a box that is up
+// does to the window and to a close.
 #include <qpa/qwindowsysteminterface.h>
 
 #include "halloffame/scores_window.h"
-#include "ui/endgame_window.h"
 #include "window_fixture.h"
 
 namespace gyrock::ui::testing {
 namespace {
 
-using Stakko = WindowTest;
-using Panels = WindowTest;
-using Restart = WindowTest;
-using GameOver = WindowTest;
+using Playing = WindowTest;
 using BoxUp = WindowTest;
 using Closing = WindowTest;
 
-const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit."),
-                         QStringLiteral("gyrock"), QMessageBox::NoIcon, QMessageBox::Ok};
+const SeenBox kStakkoBox{QStringLiteral("Yeah, go ahead and play Stakko, you chickenshit.")};
 
-TEST_F(Stakko, SelectingItTellsThePlayerOffAndKeepsItWhereverTheFocusReturns) {
-    // As the player does it (the option button takes the focus, then the click),
-    // and with the focus left on Gyrock, where the window hands it back once the
-    // message closes: that is no choice of the player's.
-    for (auto [focused, reason] : {std::pair{f().opt_stakko, Qt::MouseFocusReason},
-                                   std::pair{f().opt_gyrock, Qt::OtherFocusReason}}) {
-        f().opt_gyrock->setChecked(true);
-        focused->setFocus(reason);
-        f().opt_stakko->click();
-        EXPECT_EQ(answer(QMessageBox::Ok), kStakkoBox);
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(f().opt_stakko->isChecked());
-        EXPECT_FALSE(f().opt_gyrock->isChecked());
-    }
+// An option button that takes the focus (by Tab, say) is chosen; the window
+// handing the focus back, as once a box closes, is no choice of the player's.
+TEST_F(Playing, StakkoChosenByTheFocusTellsThePlayerOffAndStaysChosen) {
+    w().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
+    f().opt_stakko->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(answer(QMessageBox::Ok), kStakkoBox);
+    f().opt_gyrock->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_TRUE(f().opt_stakko->isChecked());
+    f().opt_stakko->setFocus(Qt::ActiveWindowFocusReason);
+    f().opt_gyrock->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(f().opt_gyrock->isChecked());
 }
 
 // The options or the help, out of a game or in one.
-TEST_F(Panels, PauseAGameAndResumeItOnCloseUnlessRemainPausedIsTicked) {
-    struct Case {
-        bool help, inGame, remainPaused;
-    };
-    const Case cases[] = {
+TEST_F(Playing, APanelPausesTheGameAndResumesItOnCloseUnlessRemainPausedIsTicked) {
+    // The help, in a game, remain paused ticked.
+    const std::tuple<bool, bool, bool> cases[] = {
         {false, false, false}, {true, false, false}, {false, true, true},
         {false, true, false},  {true, true, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        QWidget* panel = c.help ? f().framehelp : f().opts;
-        const auto open = c.help ? &MainWindow::openHelp : &MainWindow::openOptions;
-        const auto close = c.help ? &MainWindow::closeHelp : &MainWindow::closeOptions;
-        if (c.inGame) {
-            game().paused = false;  // as once the last row's game has ended
-            w().startNewGame();
-        }
-        (w().*open)();
+    for (const auto& [help, inGame, remainPaused] : cases) {
+        SCOPED_TRACE(::testing::Message() << help << inGame << remainPaused);
+        QWidget* panel = help ? f().framehelp : f().opts;
+        if (inGame) startGame();
+        help ? w().openHelp() : w().openOptions();
         EXPECT_TRUE(panel->isVisible());
         EXPECT_FALSE(f().frameng->isEnabled());
-        EXPECT_EQ(game().paused, c.inGame);
-        EXPECT_EQ(f().labelp->isVisible(), c.inGame);
-
-        f().opt_remainp->setChecked(c.remainPaused);
-        (w().*close)();
-        const bool resumed = c.inGame && !c.remainPaused;
-        EXPECT_EQ(!game().paused && !f().labelp->isVisible(), resumed || !c.inGame);
+        EXPECT_EQ(std::pair(game().paused, f().labelp->isVisible()), std::pair(inGame, inGame));
+        f().opt_remainp->setChecked(remainPaused);
+        help ? w().closeHelp() : w().closeOptions();
+        const bool held = inGame && remainPaused;
+        EXPECT_EQ(std::pair(game().paused, f().labelp->isVisible()), std::pair(held, held));
         EXPECT_FALSE(panel->isVisible());
         EXPECT_TRUE(f().frameng->isEnabled());
-        if (resumed) w().characterTyped('p');
-        EXPECT_EQ(f().labelp->isVisible(), c.inGame);
     }
 }
 
-// The window's side of a new game shows too: fresh counters, RESTART
-// enabled, the game mode frame hidden.
-TEST_F(Restart, TheAnswersDecideWhetherAndHowANewGameStarts) {
-    using Button = QMessageBox::StandardButton;
-    const SeenBox sure{QStringLiteral("Are you sure you want to restart the game?"),
-                       QStringLiteral("gyrock"), QMessageBox::NoIcon,
-                       QMessageBox::Yes | QMessageBox::No};
-    SeenBox rotated = sure;
-    rotated.text = QStringLiteral("You want your board rotated, right? It's Gyrock, after all.");
-    struct Case {
-        std::vector<Button> answers;
-        std::vector<SeenBox> boxes;
-        bool restarts, stakko;
-    };
-    const Case cases[] = {
-        {{QMessageBox::No}, {sure}, false, false},
-        {{QMessageBox::Yes, QMessageBox::Yes}, {sure, rotated}, true, false},
-        {{QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok},
-         {sure, rotated, kStakkoBox},
-         true,
-         true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answers.size());
-        startPausedGame();
-        game().score = 123;
-        w().askToRestart();
-        std::vector<SeenBox> boxes;
-        for (Button button : c.answers) {
-            EXPECT_FALSE(f().frameng->isVisible())
-                << "the new game starts only after the last answer";
-            if (auto shown = answer(button)) boxes.push_back(*shown);
-        }
-        EXPECT_EQ(frontMessageBox(), nullptr);
-        EXPECT_EQ(boxes, c.boxes);
-        EXPECT_EQ(f().opt_stakko->isChecked(), c.stakko);
-        EXPECT_EQ(game().score, c.restarts ? 0 : 123);
-        const QStringList counters{f().Label1->text(), f().Label2->text(), f().Label4->text()};
-        EXPECT_EQ(counters, QStringList({"Level : 1", "Score : 0", "Lines : 0"}));
-        EXPECT_TRUE(f().cmdrestart->isEnabled());
-        // A restarted game runs; a refused restart leaves the game paused.
-        EXPECT_EQ(game().paused, !c.restarts);
-        EXPECT_EQ(f().labelp->isVisible(), !c.restarts);
-        EXPECT_FALSE(f().frameng->isVisible());
-        if (c.restarts) w().characterTyped('p');
-    }
-}
-
-TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
+// A refused restart leaves the game as it was; refusing the rotated board
+// chooses Stakko, whose message comes before the new game. (The pad session
+// plays a restart with the board rotated.)
+TEST_F(Playing, RestartsOnlyOnceAnsweredAndInStakkoAfterItsMessage) {
+    using enum QMessageBox::StandardButton;
+    const SeenBox sure{.text = QStringLiteral("Are you sure you want to restart the game?"),
+                       .buttons = Yes | No};
+    const SeenBox rotated{
+        .text = QStringLiteral("You want your board rotated, right? It's Gyrock, after all."),
+        .buttons = Yes | No};
     startPausedGame();
-    for (int column = 9; column <= 10; ++column) {
-        for (int row = 6; row <= 29; ++row) game().board(column, row) = 1;
+    game().score = 123;
+    w().askToRestart();
+    EXPECT_EQ(answer(No), sure);
+    EXPECT_TRUE(game().paused && f().labelp->isVisible() && game().score == 123);
+    w().askToRestart();
+    std::vector<SeenBox> boxes;
+    for (QMessageBox::StandardButton button : {Yes, No, Ok}) {
+        EXPECT_TRUE(game().score == 123 && !f().frameng->isVisible())
+            << "the new game starts only after the last answer";
+        if (auto shown = answer(button)) boxes.push_back(*shown);
     }
-    w().characterTyped('p');
-    ASSERT_TRUE(waitFor([this] { return f().frameng->isVisible(); }));
-    EXPECT_EQ(game().gameover, true);
-    EXPECT_TRUE(f().gover->isVisible());
-    EXPECT_FALSE(f().cmdrestart->isEnabled());
-    EXPECT_EQ(game().angle, 0);
-    ASSERT_NE(w().hallOfFameWindow(), nullptr);
-    EXPECT_FALSE(w().hallOfFameWindow()->isVisible());
+    EXPECT_EQ(boxes, (std::vector{sure, rotated, kStakkoBox}));
+    EXPECT_EQ(frontMessageBox(), nullptr);
+    EXPECT_TRUE(f().opt_stakko->isChecked());
+    EXPECT_EQ(game().score, 0);
+    EXPECT_FALSE(game().paused || f().labelp->isVisible() || f().frameng->isVisible());
 }
 
 // A question up over a running game: Qt sees no modal window, yet clicks and
@@ -140,16 +88,17 @@ TEST_F(GameOver, FilledWellEndsTheGameAndShowsGameModeFrame) {
 TEST_F(BoxUp, HoldsTheGameAndTheWindowWithoutBlockingIt) {
     w().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w()));
-    game().paused = false;
-    w().startNewGame();
+    startGame();
     w().askToRestart();
     ASSERT_NE(frontMessageBox(), nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const auto row = game().piecey;
+    const auto since = w().host().tickCount();
     QTest::mouseClick(f().Command1, Qt::LeftButton);  // OPTIONS
     QTest::keyClick(&w(), 'p');
     QTest::keyPress(&w(), Qt::Key_Down);
-    QTest::qWait(750);  // longer than a fall at level 1
+    // Longer than a fall at level 1, on the game's own clock.
+    EXPECT_TRUE(waitFor([&] { return w().host().tickCount() - since > 750; }));
     QTest::keyRelease(&w(), Qt::Key_Down);
     EXPECT_FALSE(f().opts->isVisible());
     EXPECT_EQ(game().paused, false);
@@ -162,44 +111,33 @@ TEST_F(BoxUp, HoldsTheGameAndTheWindowWithoutBlockingIt) {
 // Whatever is up or running, a close from the window system reaches the
 // window and saves everything, once.
 TEST_F(Closing, APlatformCloseEndsEverythingAndSaves) {
-    struct Row {
-        const char* what;
-        std::function<void(MainWindow&)> bringUp;
-    };
-    auto inGame = [](MainWindow& w) {
-        w.game().paused = false;
-        w.startNewGame();
-    };
-    const Row rows[] = {
-        {"a question", [&](MainWindow& w) { inGame(w), w.askToRestart(); }},
-        {"the Stakko message", [](MainWindow& w) { w.form().opt_stakko->click(); }},
-        {"the table", [](MainWindow& w) { w.showHighScores(); }},
-        {"the name entry", [](MainWindow& w) { w.scoresWindow().showNameEntry(); }},
-        {"the congratulation", [](MainWindow& w) { w.host().showEndGame(Victory::Turning); }},
+    const std::pair<const char*, std::function<void()>> rows[] = {
+        {"a question", [&] { startGame(), w().askToRestart(); }},
+        {"the Stakko message", [&] { f().opt_stakko->click(); }},
+        {"the table", [&] { w().showHighScores(); }},
+        {"the name entry", [&] { w().scoresWindow().showNameEntry(); }},
+        {"the congratulation", [&] { w().host().showEndGame(Victory::Turning); }},
         {"the clearing effect",
-         [&](MainWindow& w) {
-             inGame(w);
-             for (int x = kWellLeft; x <= kWellRight; ++x) w.game().board(x, 29) = 1;
-             w.game().clearLines();
+         [&] {
+             startGame();
+             for (int x = kWellLeft; x <= kWellRight; ++x) game().board(x, 29) = 1;
+             game().clearLines();
          }},
-        {"the turn back",
-         [&](MainWindow& w) { inGame(w), w.game().angle = 90, w.game().turnBack(); }},
-        {"a paused game", [&](MainWindow& w) { inGame(w), w.characterTyped('p'); }},
+        {"the turn back", [&] { startGame(), game().angle = 90, game().turnBack(); }},
+        {"a paused game", [&] { startPausedGame(); }},
     };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
+    for (const auto& [what, bringUp] : rows) {
+        SCOPED_TRACE(what);
         open("0\r\n1\r\n0\r\n1\r\n");
-        r.bringUp(w());
+        bringUp();
         int unloads = 0;
         QObject::connect(&w(), &MainWindow::unloaded, [&] { ++unloads; });
         QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
             w().windowHandle());
         EXPECT_EQ(unloads, 1);
-        EXPECT_FALSE(w().isVisible());
         for (QWidget* widget : QApplication::topLevelWidgets())
             EXPECT_FALSE(widget->isVisible()) << widget->objectName().toStdString();
-        std::ifstream in(folder_ / "prefs.txt", std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "0\r\n1\r\n0\r\n1\r\n");
+        EXPECT_EQ(folder_->read("prefs.txt"), "0\r\n1\r\n0\r\n1\r\n");
     }
 }
 

@@ -9,42 +9,37 @@ namespace {
 
 using GreyedOption = WindowTest;
 
-std::vector<QCheckBox*> boxes(Ui::form1& f) {
-    return {f.opt_mus, f.opt_aa, f.opt_color, f.opt_remainp};
-}
-
-// Each box shows its own line of the file: the other values tell them apart.
-TEST_F(GreyedOption, ShowsPartlyCheckedCountsAsOffAndIsWrittenBackAsTwo) {
-    open("2\r\n1\r\n0\r\n2\r\n");
-    const std::vector<Qt::CheckState> expected{Qt::PartiallyChecked, Qt::Checked, Qt::Unchecked,
-                                               Qt::PartiallyChecked};
-    std::vector<Qt::CheckState> shown;
-    for (QCheckBox* box : boxes(f())) shown.push_back(box->checkState());
-    EXPECT_EQ(shown, expected);
-    EXPECT_FALSE(w().host().musicOn());
-    EXPECT_FALSE(w().remainPaused());
-    EXPECT_EQ(savedPrefs(), "2\r\n1\r\n0\r\n2\r\n");
-}
-
-TEST_F(GreyedOption, ClicksTurnItTickedThenClearAndNeverGreyAgain) {
-    open("2\r\n2\r\n2\r\n2\r\n");
-    for (QCheckBox* box : boxes(f())) {
-        for (const Qt::CheckState expected :
-             {Qt::Checked, Qt::Unchecked, Qt::Checked, Qt::Unchecked}) {
-            box->click();
-            EXPECT_EQ(box->checkState(), expected) << box->objectName().toStdString();
+TEST_F(GreyedOption, ShowsPartlyCheckedCountsAsOffAndBecomesAnOrdinaryBoxOnceClicked) {
+    // The file's values (each box shows its own line: the other values tell
+    // them apart), the clicks on each box (-1: Defaults instead), the boxes
+    // as shown (~ greyed, + ticked, - clear), music and remain paused on, and
+    // the file written back.
+    const std::tuple<const char*, int, const char*, bool, const char*> cases[] = {
+        {"2102", 0, "~+-~", false, "2102"}, {"2222", 1, "++++", true, "1111"},
+        {"2222", 2, "----", false, "0000"}, {"2222", 3, "++++", true, "1111"},
+        {"2222", -1, "+--+", true, "1001"},
+    };
+    const auto file = [](std::string_view values) {
+        std::string text;
+        for (const char value : values) text += std::string{value, '\r', '\n'};
+        return text;
+    };
+    for (const auto& [prefs, clicks, shown, on, saved] : cases) {
+        SCOPED_TRACE(::testing::Message() << prefs << " " << clicks);
+        open(file(prefs));
+        if (clicks < 0) w().restoreDefaultOptions();
+        std::string boxes;
+        for (QCheckBox* box : std::initializer_list<QCheckBox*>{f().opt_mus, f().opt_aa,
+                                                                f().opt_color, f().opt_remainp}) {
+            for (int k = 0; k < clicks; ++k) box->click();
+            boxes += "-~+"[box->checkState()];
         }
-        box->click();
+        EXPECT_EQ(boxes, shown);
+        EXPECT_EQ(w().host().musicOn(), on);
+        EXPECT_EQ(w().remainPaused(), on);
+        w().close();  // which saves
+        EXPECT_EQ(folder_->read("prefs.txt"), file(saved));
     }
-    EXPECT_TRUE(w().host().musicOn());
-    EXPECT_TRUE(w().remainPaused());
-    EXPECT_EQ(savedPrefs(), "1\r\n1\r\n1\r\n1\r\n");
-}
-
-TEST_F(GreyedOption, DefaultsGiveTheDesignValuesAsOrdinaryBoxes) {
-    open("2\r\n2\r\n2\r\n2\r\n");
-    w().restoreDefaultOptions();
-    EXPECT_EQ(savedPrefs(), "1\r\n0\r\n0\r\n1\r\n");
 }
 
 }  // namespace

@@ -32,7 +32,6 @@ class PadSession : public WindowTest {
     ~PadSession() override {
         if (pad_) unplug();
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-        fs::remove_all(root_);
     }
 
     // The kernel's node and key capabilities (an Xbox pad's), then the pad.
@@ -41,23 +40,17 @@ class PadSession : public WindowTest {
         fs::create_directories(device / "capabilities");
         std::ofstream(device / "capabilities" / "key") << "7cdb000000000000 0 0 0 0\n";
         std::ofstream(root_ / "dev" / ("event" + std::to_string(devices_)));
-        SDL_VirtualJoystickDesc desc{};
-        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        pad_ = SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+        pad_ = SDL_JoystickOpen(SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                                          SDL_CONTROLLER_AXIS_MAX,
+                                                          SDL_CONTROLLER_BUTTON_MAX, 0));
         ASSERT_NE(pad_, nullptr) << SDL_GetError();
     }
     void unplug() {
         const SDL_JoystickID id = SDL_JoystickInstanceID(pad_);
         SDL_JoystickClose(std::exchange(pad_, nullptr));
-        for (int index = 0; index < SDL_NumJoysticks(); ++index) {
+        for (int index = 0; index < SDL_NumJoysticks(); ++index)
             if (SDL_JoystickGetDeviceInstanceID(index) == id) SDL_JoystickDetachVirtual(index);
-        }
     }
-    // The window has opened the pad as a game controller.
-    bool found() const { return SDL_GameControllerFromInstanceID(SDL_JoystickInstanceID(pad_)); }
     void hold(int button, bool down) { SDL_JoystickSetVirtualButton(pad_, button, down); }
     void stick(int down) { SDL_JoystickSetVirtualAxis(pad_, SDL_CONTROLLER_AXIS_LEFTY, down); }
     void tap(int button) {  // down and up again, however soon the window reads it
@@ -66,7 +59,7 @@ class PadSession : public WindowTest {
         hold(button, false);
     }
 
-    const fs::path root_ = fs::path(::testing::TempDir()) / "gyrock_pad_session";
+    TempFolder root_;
     SDL_Joystick* pad_ = nullptr;
     int devices_ = 0;
 };
@@ -75,19 +68,17 @@ TEST_F(PadSession, PlaysFromNewGameToTheHallOfFameAndComesAndGoes) {
     constexpr int kStart = SDL_CONTROLLER_BUTTON_START, kSouth = SDL_CONTROLLER_BUTTON_A,
                   kEast = SDL_CONTROLLER_BUTTON_B, kNorth = SDL_CONTROLLER_BUTTON_Y,
                   kLeft = SDL_CONTROLLER_BUTTON_DPAD_LEFT;
-    QWidget& pausedLabel = *f().labelp;
-    auto paused = [&] { return game().paused && pausedLabel.isVisible(); };
-    auto playing = [&] { return !game().paused && !pausedLabel.isVisible() && game().running(); };
+    auto paused = [&] { return game().paused && f().labelp->isVisible(); };
+    // A game under way that nothing holds.
+    auto playing = [&] {
+        return !game().paused && !f().labelp->isVisible() && game().running() &&
+               !f().frameng->isVisible() && !frontMessageBox();
+    };
+    ScoresWindow& scores = w().scoresWindow();
     const PieceMatrix shapeL = makeShape(0);
     int mark = 0;
-    struct Row {
-        const char* what;
-        std::function<void()> act;
-        std::function<bool()> shows;
-    };
-    const Row rows[] = {
-        {"South: NEW GAME", [&] { tap(kSouth); },
-         [&] { return !f().frameng->isVisible() && playing(); }},
+    const std::tuple<const char*, std::function<void()>, std::function<bool()>> rows[] = {
+        {"South: NEW GAME", [&] { tap(kSouth); }, playing},
         {"d-pad left held: the piece moves left", [&] { mark = game().piecex, hold(kLeft, true); },
          [&] { return game().piecex < mark; }},
         {"let go, north held: the piece turns",
@@ -101,37 +92,36 @@ TEST_F(PadSession, PlaysFromNewGameToTheHallOfFameAndComesAndGoes) {
         {"Start resumes", [&] { tap(kStart); }, playing},
         {"RESTART, East: No, the game goes on",
          [&] { game().score = 123, f().cmdrestart->click(), tap(kEast); },
-         [&] { return !frontMessageBox() && game().score == 123 && playing(); }},
+         [&] { return game().score == 123 && playing(); }},
         {"RESTART, South: Yes, the default", [&] { f().cmdrestart->click(), tap(kSouth); },
          [&] { return frontMessageBox() && frontMessageBox()->text().startsWith("You want"); }},
         {"South: Yes, the board turns in the new game", [&] { tap(kSouth); },
-         [&] {
-             return !frontMessageBox() && game().score == 0 && f().opt_gyrock->isChecked() &&
-                    playing();
-         }},
+         [&] { return game().score == 0 && f().opt_gyrock->isChecked() && playing(); }},
         {"the pad pulled out mid-game: paused", [&] { unplug(); }, paused},
-        {"another plugged in mid-game: found", [&] { plug(); }, [&] { return found(); }},
+        {"another plugged in mid-game: found", [&] { plug(); },
+         [&] { return SDL_GameControllerFromInstanceID(SDL_JoystickInstanceID(pad_)); }},
         {"its Start resumes", [&] { tap(kStart); }, playing},
-        {"a lost game that enters the hall of fame",
+        {"a lost game: GAME OVER, RESTART greyed, the board upright, the hall of fame",
          [&] {
-             w().scoresWindow().findChild<QLineEdit*>("Text1")->setText("Pad");
+             scores.findChild<QLineEdit*>("Text1")->setText("Pad");
              game().score = 5000;
              for (int row = 6; row <= 29; ++row) game().board(9, row) = game().board(10, row) = 1;
          },
-         [&] { return w().scoresWindow().findChild<QWidget*>("Frame1")->isVisible(); }},
+         [&] {
+             return f().gover->isVisible() && !f().cmdrestart->isEnabled() && game().angle == 0 &&
+                    scores.findChild<QWidget*>("Frame1")->isVisible();
+         }},
         {"South: the name entry's OK keeps the name", [&] { tap(kSouth); },
-         [&] { return w().scoresWindow().nameLabel(0)->text() == QStringLiteral("1. Pad"); }},
-        {"South: the table's OK", [&] { tap(kSouth); },
-         [&] { return !w().scoresWindow().isVisible(); }},
+         [&] { return scores.nameLabel(0)->text() == QStringLiteral("1. Pad"); }},
+        {"South: the table's OK", [&] { tap(kSouth); }, [&] { return !scores.isVisible(); }},
         {"Start while the options grey NEW GAME: nothing",
          [&] { w().openOptions(), tap(kStart), w().pads().poll(); },
          [&] { return f().frameng->isVisible() && !f().Cmdstart->isEnabled(); }},
-        {"options closed, Start: NEW GAME", [&] { w().closeOptions(), tap(kStart); },
-         [&] { return !f().frameng->isVisible() && playing(); }},
+        {"options closed, Start: NEW GAME", [&] { w().closeOptions(), tap(kStart); }, playing},
     };
-    for (const Row& row : rows) {
-        row.act();
-        ASSERT_TRUE(waitFor(row.shows)) << row.what;
+    for (const auto& [what, act, shows] : rows) {
+        act();
+        ASSERT_TRUE(waitFor(shows)) << what;
     }
 }
 
