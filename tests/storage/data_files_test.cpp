@@ -84,6 +84,11 @@ TEST(ScoresFile, TextsReadAsFarAsTheyAreValid) {
         {sampleWith("Player 9", "\xED\xBF\xBF"), 10, false, "í¿¿"},            // a surrogate
         {sampleWith("Player 9", "\xF4\x90\x80\x80"), 10, false, "ô\u0090€€"},  // past Unicode
         {sampleWith("Player 9", "a\xC3"), 10, false, "aÃ"},  // cut inside a letter
+        // The smallest letter of each length, and those next to the surrogates and at the end
+        // of Unicode, are UTF-8.
+        {sampleWith("Player 9",
+                    "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF"),
+         10, false, "\u0080\u0800\U00010000\uD7FF\uE000\U0010FFFF"},
         {"", 0, true},
         {whole.substr(0, whole.find("Player 3") + 3), 4, true, "Pla"},
         {sampleWith("500\r\n", "2147483648\r\n"), 5, true},
