@@ -6,77 +6,79 @@ namespace gyrock::testing {
 
 using LineClear = GameTest;
 
-TEST_F(LineClear, FullRowsClearAndTheRowsAboveDropOntoTheRest) {
-    fillRow(20);
-    fillRow(22);
-    fillRow(6);             // above the visible board, and counts too
-    game.board(4, 21) = 6;  // the row between the two
-    game.board(5, 19) = 2;  // above both
-    game.board(6, 23) = 7;  // below both
-    game.clearLines();
-    runOut();
-    int cells = 0;
-    for (int x = 4; x <= 15; ++x) {
-        for (int y = 5; y <= 29; ++y) cells += game.board(x, y) != 0;
-    }
-    EXPECT_EQ(cells, 3);
-    EXPECT_EQ(std::tuple(game.board(4, 22), game.board(5, 21), game.board(6, 23)),
-              std::tuple(6, 2, 7));
-}
-
-TEST_F(LineClear, EachFullRowIsMarkedCellByCellThenScoredAtTheNewLevel) {
-    // Lines before, full rows, the level after, the points they score.
-    for (auto [lines, rows, levelAfter, points] :
-         {std::array{12, 4, 2, 8}, std::array{14, 1, 2, 2}, std::array{0, 3, 1, 3},
-          std::array{0, 0, 1, 0}}) {
-        SCOPED_TRACE(rows);
-        startPaused();
-        game.lines = lines;
+TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNewLevel) {
+    // Lines before, the full rows, a row one cell short before and after the
+    // clear, the level after, the points the rows score.
+    struct Case {
+        int lines;
+        std::vector<int> full;
+        int shortRow, shortRowAfter, levelAfter, points;
+    };
+    const Case cases[] = {
+        {12, {26, 27, 28, 29}, 25, 29, 2, 8},
+        {14, {29}, 28, 29, 2, 2},
+        {0, {27, 28, 29}, 26, 29, 1, 3},
+        {0, {}, 29, 29, 1, 0},
+        // Row 6 is above the visible board, and counts too.
+        {0, {6, 20, 22}, 21, 22, 1, 3},
+        {0, {6, 20, 22}, 19, 21, 1, 3},
+        {0, {20, 22}, 23, 23, 1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.full.size() << " rows, short row " << c.shortRow);
+        startStopped();
+        game.lines = c.lines;
         game.score = 100;
-        for (int r = 0; r < rows; ++r) fillRow(29 - r);
-        fillRow(29 - rows, 7);
+        for (int row : c.full) fillRow(row);
+        fillRow(c.shortRow, 7);
         const auto start = host.now;
         game.clearLines();
-        runOut();
+        host.run(game);
         // The locked piece is shown first; each mark waits 15 ms.
         std::vector<std::string> expected{"drawBoard"};
-        for (int y = 30 - rows; y <= 29; ++y) {
+        for (int y : c.full) {
             for (int x = 4; x <= 15; ++x)
                 expected.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
         }
-        expected.insert(expected.end(), {"Level : " + std::to_string(levelAfter),
-                                         "Score : " + std::to_string(100 + points),
-                                         "Lines : " + std::to_string(lines + rows)});
+        expected.insert(expected.end(), {"Level : " + std::to_string(c.levelAfter),
+                                         "Score : " + std::to_string(100 + c.points),
+                                         "Lines : " + std::to_string(c.lines + c.full.size())});
         EXPECT_EQ(host.calls, expected);
-        EXPECT_EQ(host.now - start, 15u * 12u * static_cast<unsigned>(rows));
-        EXPECT_EQ(std::tuple(game.board(7, 29), game.board(8, 29)),
-                  std::tuple(0, 1));  // the short row
+        EXPECT_EQ(host.now - start, 15u * 12u * c.full.size());
+        // Only the short row is left, whole, where it dropped to.
+        int cells = 0, shortRowCells = 0;
+        for (int x = 4; x <= 15; ++x) {
+            shortRowCells += game.board(x, c.shortRowAfter) != 0;
+            for (int y = 5; y <= 29; ++y) cells += game.board(x, y) != 0;
+        }
+        EXPECT_EQ(std::pair(cells, shortRowCells), std::pair(11, 11));
     }
 }
 
 TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFinishes) {
     for (bool turning : {true, false}) {
         SCOPED_TRACE(turning);
-        startPaused();
+        startStopped();
         host.turning = turning;
         game.lines = 434;
         game.score = 5000;
         fillRow(29, 9);
         place(kShapeI, 8, 26);  // the I fills the gap at column 9
-        host.calls.clear();
+        const auto start = host.now;
         runFor(5000);
-        EXPECT_EQ(game.gamewon, true);
+        EXPECT_TRUE(game.gamewon);
         // After the congratulation the pass still hands over and draws a new
         // preview, and the render tick draws; then the loop stops.
-        const std::vector<std::string> tail(host.calls.end() - 10, host.calls.end());
         const std::vector<std::string> expectedTail{
-            "Level : 30",   "Score : 5030",
-            "Lines : 435",  "Score : " + std::to_string(turning ? 6030 : 5030),
-            "restart:off",  "frame:show",
-            "clearDrawing", std::string("endgame:") + (turning ? "turning" : "upright"),
-            "preview",      "drawBoard"};
-        EXPECT_EQ(tail, expectedTail);
-        EXPECT_LT(host.now, 100000u + 2000u);
+            "Score : " + std::to_string(turning ? 6030 : 5030),
+            "restart:off",
+            "frame:show",
+            "clearDrawing",
+            turning ? "won:turning" : "won:upright",
+            "preview",
+            "drawBoard"};
+        EXPECT_EQ(std::vector(host.calls.end() - 7, host.calls.end()), expectedTail);
+        EXPECT_LT(host.now, start + 2000);
     }
 }
 

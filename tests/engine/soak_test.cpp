@@ -19,24 +19,18 @@ TEST(Soak, RandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
             for (int k = 0; k < 4; ++k) host.held[k] = rng() % (k == 3 ? 2 : 4) == 0;
         }
     };
+    const auto onlyColoursInTheWell = [](int x, int y, int cell) {
+        const bool well = x >= 4 && x <= 15 && y >= 6 && y <= 29;  // nothing locks above row 6
+        return well ? cell >= 0 && cell <= 7 : cell == kEmpty;
+    };
     for (int gameNo = 0; gameNo < 1000; ++gameNo) {
         SCOPED_TRACE(gameNo);
         host.turning = gameNo % 2 == 0;
         host.calls.clear();
         game.newGame();
         host.run(game);
-        ASSERT_NE(game.gameover, false);
-        for (int x = 0; x < kBoardColumns; ++x) {
-            for (int y = 0; y < kBoardRows; ++y) {
-                const int cell = game.board(x, y);
-                const bool well =
-                    x >= 4 && x <= 15 && y >= 6 && y <= 29;  // nothing locks above row 6
-                ASSERT_TRUE(isWall(x, y) ? cell == kWall
-                            : well       ? cell >= 0 && cell <= 7
-                                         : cell == 0)
-                    << x << "," << y;
-            }
-        }
+        ASSERT_TRUE(game.gameover);
+        ASSERT_EQ(wrongCell(game.board, onlyColoursInTheWell), "");
     }
 }
 

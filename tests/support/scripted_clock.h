@@ -42,11 +42,8 @@ struct ScriptedClock {
             now = next;
             const auto keys = held;
             if (eventAt <= now) {
-                while (!events.empty() && events.begin()->first <= now) {
-                    auto action = std::move(events.begin()->second);
-                    events.erase(events.begin());
-                    action();
-                }
+                // Taken out first: an event may schedule others.
+                events.extract(events.begin()).mapped()();
             } else {
                 ++steps;
                 game.step();
