@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
+#include <random>
+
 #include "game_fixture.h"
 
 namespace gyrock::testing {
@@ -56,9 +58,9 @@ TEST_F(Loop, KeysActOnTheMoveTicksGridAndThePieceFallsAtTheLevelPace) {
         place(c.shape, c.x, 10);
         game.level = static_cast<std::int16_t>(c.level);
         runFor(c.ms);
-        EXPECT_EQ(game.piecex, c.xAfter);
-        EXPECT_EQ(game.piecey, 10 + c.rowsFallen);
-        EXPECT_EQ(game.piece, turnedTimes(makeShape(c.shape), c.quarters));
+        EXPECT_EQ(
+            std::tuple(game.piecex, game.piecey, game.piece),
+            std::tuple(c.xAfter, 10 + c.rowsFallen, turnedTimes(makeShape(c.shape), c.quarters)));
     }
 }
 
@@ -147,6 +149,33 @@ TEST_F(PauseKey, ResumingRestartsTheTicks) {
         EXPECT_EQ(game.piecey, 5);
         EXPECT_EQ(std::pair(host.count("paused:show"), host.count("paused:hide")),
                   std::pair(1L, 1L));
+    }
+}
+
+// A bot with random keys plays whole games; each leaves the walls whole and
+// only piece colours inside the well.
+using Soak = GameTest;
+
+TEST_F(Soak, RandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
+    std::mt19937 rng(2024);
+    host.onStep = [&] {
+        // Change the keys now and then, as a player would: mostly Down, so games end.
+        if (rng() % 8 == 0) {
+            for (int k = 0; k < 4; ++k) host.held[k] = rng() % (k == 3 ? 2 : 4) == 0;
+        }
+    };
+    const auto onlyColoursInTheWell = [](int x, int y, int cell) {
+        const bool well = x >= 4 && x <= 15 && y >= 6 && y <= 29;  // nothing locks above row 6
+        return well ? cell >= 0 && cell <= 7 : cell == kEmpty;
+    };
+    for (int gameNo = 0; gameNo < 1000; ++gameNo) {
+        SCOPED_TRACE(gameNo);
+        host.turning = gameNo % 2 == 0;
+        host.calls.clear();
+        game.newGame();
+        host.run(game);
+        ASSERT_TRUE(game.gameover);
+        ASSERT_EQ(wrongCell(game.board, onlyColoursInTheWell), "");
     }
 }
 

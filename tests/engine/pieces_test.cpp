@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
+// The seven shapes, and the draws of pieces and new targets.
+
+#include <cstdlib>
+#include <set>
+
 #include "game_fixture.h"
 
 namespace gyrock::testing {
@@ -27,24 +32,32 @@ TEST(Shapes, SevenShapesInTheirColoursTurnClockwiseAboutTheMatrix) {
     }
 }
 
-using Pieces = GameTest;
+using Draws = GameTest;
 
-TEST_F(Pieces, EachIsAFreshUniformDrawAlsoWithinOneMillisecond) {
-    std::array<int, kShapeCount> seen{};
+TEST_F(Draws, EachIsFreshAlsoWithinOneMillisecondAndUniformOverItsRange) {
+    std::array<int, kShapeCount> shapes{};
     int differ = 0;
-    for (int k = 0; k < 7000; ++k) {
+    int sides[3] = {};  // the new target: down, back upright, up
+    std::set<int> steps, waits;
+    for (int k = 0; k < 6000; ++k) {
         game.firstPiece();
         game.nextPiece();
         differ += game.piece != game.nextpiece;
-        for (int s = 0; s < kShapeCount; ++s) seen.at(s) += game.nextpiece == makeShape(s);
+        for (int s = 0; s < kShapeCount; ++s) shapes.at(s) += game.nextpiece == makeShape(s);
+        game.targetangle = 0;
+        game.turncount = 1;
+        game.turnBoard();
+        waits.insert(game.turncount);
+        ++sides[(game.targetangle > 0) - (game.targetangle < 0) + 1];
+        if (game.targetangle != 0) steps.insert(std::abs(game.targetangle));
     }
-    for (int n : seen) EXPECT_NEAR(n, 1000, 150);
-    EXPECT_NEAR(differ, 6000, 200);  // six in seven
-}
-
-TEST(Random, MixesLikeSplitMix64) {
-    // The published first output of splitmix64 seeded with 0.
-    EXPECT_EQ(Random(0).next(), static_cast<double>(0xE220A8397B1DCDAFull >> 11) * 0x1.0p-53);
+    // A seventh each, or a third each, give or take; each range is covered
+    // and no more: 10 to 89 degrees either way, 100 to 199 render ticks.
+    for (int n : shapes) EXPECT_NEAR(n, 6000 / 7, 130);
+    EXPECT_NEAR(differ, 6000 * 6 / 7, 170);
+    for (int n : sides) EXPECT_NEAR(n, 2000, 250);
+    EXPECT_EQ(std::pair(*steps.begin(), *steps.rbegin()), std::pair(10, 89));
+    EXPECT_EQ(std::pair(*waits.begin(), *waits.rbegin()), std::pair(100, 199));
 }
 
 }  // namespace gyrock::testing
