@@ -23,20 +23,20 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;
         game.newGame();
 
-        std::vector<std::string> expected{"restart:on", "gameover:hide", "frame:hide",
-                                          "Level : 1",  "Score : 0",     "Lines : 0"};
         // The old stream is freed first, so two never play at once; nothing
         // is due at once, so the preview comes last.
-        if (music) expected.insert(expected.end(), {"free:7", "play:1"});
-        expected.push_back("preview");
+        std::vector<std::string> expected{"restart:on", "gameover:hide", "frame:hide",
+                                          "level:1",    "score:0",       "lines:0",
+                                          "free:7",     "play:1",        "preview"};
+        if (!music) expected.erase(expected.end() - 3, expected.end() - 1);
         EXPECT_EQ(host.calls, expected);
         EXPECT_EQ(game.musicstream, music ? 1 : 7);
-        // score, lines, level, angle, target, over, won, where the piece starts
+        // score, lines, level, angle, target, over, won, where the piece starts, both pieces
         EXPECT_EQ(std::tuple(game.score, game.lines, game.level, game.angle, game.targetangle,
-                             game.gameover, game.gamewon, game.piecex, game.piecey),
-                  std::tuple(0, 0, 1, 0, 0, false, false, 9, 4));
+                             game.gameover, game.gamewon, game.piecex, game.piecey,
+                             game.piece.n * game.nextpiece.n > 0),
+                  std::tuple(0, 0, 1, 0, 0, false, false, 9, 4, true));
         EXPECT_TRUE(game.turncount >= 120 && game.turncount <= 169) << game.turncount;
-        EXPECT_GT(game.piece.n * game.nextpiece.n, 0);
         // The well is emptied; outside it, row 20 keeps what it had.
         const auto emptied = [](int x, int y, int cell) {
             return cell == (y == 20 && (x < 3 || x > 16) ? 5 : kEmpty);
@@ -48,22 +48,23 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
 using LineClear = GameTest;
 
 TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNewLevel) {
-    // Lines before, the full rows, a row one cell short before and after the
-    // clear, the level after, the points the rows score.
+    // Lines before (the score is 100), the full rows, a row one cell short
+    // before and after the clear, the counters after.
     struct Case {
         int lines;
         std::vector<int> full;
-        int shortRow, shortRowAfter, levelAfter, points;
+        int shortRow, shortRowAfter;
+        std::vector<std::string> counters;
     };
     const Case cases[] = {
-        {12, {26, 27, 28, 29}, 25, 29, 2, 8},
-        {14, {29}, 28, 29, 2, 2},
-        {0, {27, 28, 29}, 26, 29, 1, 3},
-        {0, {}, 29, 29, 1, 0},
+        {12, {26, 27, 28, 29}, 25, 29, {"level:2", "score:108", "lines:16"}},
+        {14, {29}, 28, 29, {"level:2", "score:102", "lines:15"}},
+        {0, {27, 28, 29}, 26, 29, {"level:1", "score:103", "lines:3"}},
+        {0, {}, 29, 29, {"level:1", "score:100", "lines:0"}},
         // Row 6 is above the visible board, and counts too.
-        {0, {6, 20, 22}, 21, 22, 1, 3},
-        {0, {6, 20, 22}, 19, 21, 1, 3},
-        {0, {20, 22}, 23, 23, 1, 2},
+        {0, {6, 20, 22}, 21, 22, {"level:1", "score:103", "lines:3"}},
+        {0, {6, 20, 22}, 19, 21, {"level:1", "score:103", "lines:3"}},
+        {0, {20, 22}, 23, 23, {"level:1", "score:102", "lines:2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.full.size() << " rows, short row " << c.shortRow);
@@ -82,9 +83,7 @@ TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNe
             for (int x = 4; x <= 15; ++x)
                 expected.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
         }
-        expected.insert(expected.end(), {"Level : " + std::to_string(c.levelAfter),
-                                         "Score : " + std::to_string(100 + c.points),
-                                         "Lines : " + std::to_string(c.lines + c.full.size())});
+        expected.insert(expected.end(), c.counters.begin(), c.counters.end());
         EXPECT_EQ(host.calls, expected);
         EXPECT_EQ(host.now - start, 15u * 12u * c.full.size());
         // Only the short row is left, where it dropped to.
@@ -96,8 +95,8 @@ TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNe
 }
 
 TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFinishes) {
-    for (auto [turning, score, victory] : {std::tuple{true, "Score : 6030", "won:turning"},
-                                           std::tuple{false, "Score : 5030", "won:upright"}}) {
+    for (auto [turning, score, victory] :
+         {std::tuple{true, "score:6030", "won:turn"}, std::tuple{false, "score:5030", "won:up"}}) {
         SCOPED_TRACE(turning);
         startStopped();
         host.turning = turning;
@@ -105,41 +104,37 @@ TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFini
         game.score = 5000;
         fillRow(29, 9);
         place(kShapeI, 8, 26);  // the I fills the gap at column 9
-        const auto start = host.now;
         runFor(5000);
         EXPECT_TRUE(game.gamewon);
         // After the congratulation the pass still hands over and draws a new
-        // preview, and the render tick draws; then the loop stops.
+        // preview, and the render tick draws; then the loop stops, or more
+        // would follow.
         const std::vector<std::string> tail{score,   "restart:off", "frame:show", "clearDrawing",
                                             victory, "preview",     "drawBoard"};
         EXPECT_EQ(std::vector(host.calls.end() - 7, host.calls.end()), tail);
-        EXPECT_LT(host.now, start + 2000);
     }
 }
 
 using BoardTurning = GameTest;
 
 TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
-    // From, target, the angles of the next passes, the target after them.
-    using Row = std::tuple<std::int32_t, std::int32_t, std::vector<std::int32_t>, std::int32_t>;
-    const Row rows[] = {
-        {0, 11, {2, 4, 6, 8, 10, 10, 10}, 11},  // an odd target leaves the angle one below
-        {0, -11, {-2, -4, -6, -8, -10, -12, -12, -12}, -11},
-        {300, 0, {298, 296}, 0},  // back upright numerically, not the short way round
-        {354, 400, {356, 358, 0}, 0},
-        {-356, -360, {-358, -360, -360, -360}, -360},
-        {-360, -361, {0}, 0},
-    };
-    for (const auto& [from, target, angles, targetAfter] : rows) {
-        SCOPED_TRACE(::testing::Message() << from << " to " << target);
+    // From, target, passes, the angle and target after them.
+    using Row = std::tuple<std::int32_t, std::int32_t, int, std::int32_t, std::int32_t>;
+    for (auto [from, target, passes, angle, targetAfter] : {
+             Row{0, 11, 7, 10, 11},  // an odd target leaves the angle one below
+             Row{0, -11, 8, -12, -11},
+             Row{300, 0, 2, 296, 0},  // back upright numerically, not the short way round
+             Row{354, 400, 2, 358, 400},
+             Row{354, 400, 3, 0, 0},
+             Row{-356, -360, 4, -360, -360},
+             Row{-360, -361, 1, 0, 0},
+         }) {
+        SCOPED_TRACE(::testing::Message() << from << " to " << target << ", " << passes);
         game.angle = from;
         game.targetangle = target;
         game.turncount = 1000000;
-        for (std::int32_t angle : angles) {
-            game.turnBoard();
-            EXPECT_EQ(game.angle, angle);
-        }
-        EXPECT_EQ(game.targetangle, targetAfter);
+        for (int k = 0; k < passes; ++k) game.turnBoard();
+        EXPECT_EQ(std::pair(game.angle, game.targetangle), std::pair(angle, targetAfter));
     }
 }
 

@@ -7,6 +7,7 @@
 // engine tests' host.
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,8 @@ class NullHost : public GameHost {
     void setGameModeFrameShown(bool on) override { log(on ? "frame:show" : "frame:hide"); }
     void setPausedShown(bool on) override { log(on ? "paused:show" : "paused:hide"); }
     void setCounter(Counter which, std::int32_t value) override {
-        const char* names[] = {"Level : ", "Score : ", "Lines : "};
-        log(names[static_cast<int>(which)] + std::to_string(value));
+        log(std::array{"level:", "score:", "lines:"}[static_cast<int>(which)] +
+            std::to_string(value));
     }
     std::int32_t openMusic() override { return 1; }
     void playMusicLooped(std::int32_t h) override { log("play:" + std::to_string(h)); }
@@ -44,9 +45,7 @@ class NullHost : public GameHost {
         log("mark:" + std::to_string(x) + "," + std::to_string(y));
     }
     void clearWindowDrawing() override { log("clearDrawing"); }
-    void showEndGame(Victory v) override {
-        log(v == Victory::Turning ? "won:turning" : "won:upright");
-    }
+    void showEndGame(Victory v) override { log(v == Victory::Turning ? "won:turn" : "won:up"); }
     void finishGame() override { log("finishGame"); }
     void turnedBack() override { log("turnedBack"); }
 };

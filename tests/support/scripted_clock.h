@@ -24,12 +24,10 @@ struct ScriptedClock {
     std::function<void()> onStep;
     // Ends a run early once it holds, as a closed window would.
     std::function<bool()> stopWhen;
-    int steps = 0;
 
     void after(std::uint64_t ms, std::function<void()> action) {
         events.emplace(now + ms, std::move(action));
     }
-    void hold(Arrow key, bool down = true) { held[static_cast<int>(key)] = down; }
 
     // Until the clock would pass `until`, or nothing is left to run.
     void run(Game& game, std::uint64_t until = UINT64_MAX) {
@@ -45,7 +43,6 @@ struct ScriptedClock {
                 // Taken out first: an event may schedule others.
                 events.extract(events.begin()).mapped()();
             } else {
-                ++steps;
                 game.step();
                 if (onStep) onStep();
                 if (stopWhen && stopWhen()) return;
