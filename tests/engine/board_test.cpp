@@ -20,7 +20,7 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
             *value = 88;
         for (bool* flag : {&game.gameover, &game.gamewon}) *flag = true;
         game.level = 3;
-        for (int x = 0; x < kBoardColumns; ++x) game.board(x, 20) = 5;
+        for (int x = 0; x < kBoardColumns; ++x) game.board(x, 5) = game.board(x, 29) = 5;
         game.newGame();
 
         // The old stream is freed first, so two never play at once; nothing
@@ -30,16 +30,16 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
                                           "free:7",     "play:1",        "preview"};
         if (!music) expected.erase(expected.end() - 3, expected.end() - 1);
         EXPECT_EQ(host.calls, expected);
-        EXPECT_EQ(game.musicstream, music ? 1 : 7);
-        // score, lines, level, angle, target, over, won, where the piece starts, both pieces
-        EXPECT_EQ(std::tuple(game.score, game.lines, game.level, game.angle, game.targetangle,
-                             game.gameover, game.gamewon, game.piecex, game.piecey,
-                             game.piece.n * game.nextpiece.n > 0),
-                  std::tuple(0, 0, 1, 0, 0, false, false, 9, 4, true));
-        EXPECT_TRUE(game.turncount >= 120 && game.turncount <= 169) << game.turncount;
-        // The well is emptied; outside it, row 20 keeps what it had.
+        // The stream, score, lines, level, angle, target, over, won, where the
+        // piece starts, both pieces drawn, the first countdown.
+        EXPECT_EQ(std::tuple(game.musicstream, game.score, game.lines, game.level, game.angle,
+                             game.targetangle, game.gameover, game.gamewon, game.piecex,
+                             game.piecey, game.piece.n * game.nextpiece.n > 0,
+                             game.turncount >= 120 && game.turncount <= 169),
+                  std::tuple(music ? 1 : 7, 0, 0, 1, 0, 0, false, false, 9, 4, true, true));
+        // The well is emptied, top and bottom row too; beside it, they keep what they had.
         const auto emptied = [](int x, int y, int cell) {
-            return cell == (y == 20 && (x < 3 || x > 16) ? 5 : kEmpty);
+            return cell == ((y == 5 || y == 29) && (x < 3 || x > 16) ? 5 : kEmpty);
         };
         EXPECT_EQ(wrongCell(game.board, emptied), "");
     }
@@ -50,13 +50,8 @@ using LineClear = GameTest;
 TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNewLevel) {
     // Lines before (the score is 100), the full rows, a row one cell short
     // before and after the clear, the counters after.
-    struct Case {
-        int lines;
-        std::vector<int> full;
-        int shortRow, shortRowAfter;
-        std::vector<std::string> counters;
-    };
-    const Case cases[] = {
+    using Row = std::tuple<int, std::vector<int>, int, int, std::vector<std::string>>;
+    const Row rows[] = {
         {12, {26, 27, 28, 29}, 25, 29, {"level:2", "score:108", "lines:16"}},
         {14, {29}, 28, 29, {"level:2", "score:102", "lines:15"}},
         {0, {27, 28, 29}, 26, 29, {"level:1", "score:103", "lines:3"}},
@@ -66,29 +61,29 @@ TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNe
         {0, {6, 20, 22}, 19, 21, {"level:1", "score:103", "lines:3"}},
         {0, {20, 22}, 23, 23, {"level:1", "score:102", "lines:2"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.full.size() << " rows, short row " << c.shortRow);
+    for (const auto& [lines, full, shortRow, shortRowAfter, counters] : rows) {
+        SCOPED_TRACE(::testing::Message() << full.size() << " rows, short row " << shortRow);
         startStopped();
-        game.lines = c.lines;
+        game.lines = lines;
         game.score = 100;
-        for (int row : c.full) fillRow(row);
-        fillRow(c.shortRow, 7);
+        for (int row : full) fillRow(row);
+        fillRow(shortRow, 7);
         const auto start = host.now;
         game.clearLines();
         game.step();  // early, as the window's timer may be: no mark before 15 ms
         host.run(game);
         // The locked piece is shown first; each mark waits 15 ms.
         std::vector<std::string> expected{"drawBoard"};
-        for (int y : c.full) {
+        for (int y : full) {
             for (int x = 4; x <= 15; ++x)
                 expected.push_back("mark:" + std::to_string(x) + "," + std::to_string(y));
         }
-        expected.insert(expected.end(), c.counters.begin(), c.counters.end());
+        expected.insert(expected.end(), counters.begin(), counters.end());
         EXPECT_EQ(host.calls, expected);
-        EXPECT_EQ(host.now - start, 15u * 12u * c.full.size());
+        EXPECT_EQ(host.now - start, 15u * 12u * full.size());
         // Only the short row is left, where it dropped to.
         const auto onlyTheShortRow = [&](int x, int y, int cell) {
-            return cell == (y == c.shortRowAfter && x >= 4 && x <= 15 && x != 7);
+            return cell == (y == shortRowAfter && x >= 4 && x <= 15 && x != 7);
         };
         EXPECT_EQ(wrongCell(game.board, onlyTheShortRow), "");
     }
