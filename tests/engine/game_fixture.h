@@ -11,18 +11,11 @@
 
 namespace gyrock::testing {
 
-// The window's stand-in: the scripted clock, held keys and options.
+// The window's stand-in: the scripted clock and its held keys.
 class FakeHost : public NullHost, public ScriptedClock {
   public:
-    bool turning = true;
-    bool music = true;
-    bool frameShown = false;  // the Game Mode frame, and with it NEW GAME
-
     Tick tickCount() override { return static_cast<Tick>(now); }
     bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
-    bool boardTurning() override { return turning; }
-    bool musicOn() override { return music; }
-    bool newGameButtonVisible() override { return frameShown; }
 };
 
 // A game started and stopped at once: idle, so that a test can set it up by hand.
@@ -34,7 +27,6 @@ class GameTest : public ::testing::Test {
     void SetUp() override { startStopped(); }
 
     void startStopped() {
-        host.events.clear();  // left over when the last run ended before them
         host.held = {};
         game.newGame();
         // Paused just long enough for the loop to see it.

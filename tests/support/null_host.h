@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
-// A host with no window behind it: fixed answers to the game's questions,
-// and a log of what the game tells it. Enough for code that only reads a
+// A host with no window behind it: plain options, no time or keys, and a
+// log of what the game tells it. Enough for code that only reads a
 // game's state (the renderer's tests and benchmarks), and the base of the
 // engine tests' host.
 
@@ -17,6 +17,9 @@ namespace gyrock {
 
 class NullHost : public GameHost {
   public:
+    bool turning = true;
+    bool music = false;
+    bool frameShown = false;  // the Game Mode frame, and with it NEW GAME
     std::vector<std::string> calls;
 
     long count(const std::string& call) const { return std::ranges::count(calls, call); }
@@ -24,9 +27,9 @@ class NullHost : public GameHost {
 
     Tick tickCount() override { return 0; }
     bool keyHeld(Arrow) override { return false; }
-    bool boardTurning() override { return true; }
-    bool musicOn() override { return false; }
-    bool newGameButtonVisible() override { return true; }
+    bool boardTurning() override { return turning; }
+    bool musicOn() override { return music; }
+    bool newGameButtonVisible() override { return frameShown; }
 
     void setRestartEnabled(bool on) override { log(on ? "restart:on" : "restart:off"); }
     void setGameOverShown(bool on) override { log(on ? "gameover:show" : "gameover:hide"); }

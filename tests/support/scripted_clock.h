@@ -25,9 +25,7 @@ struct ScriptedClock {
     // Ends a run early once it holds, as a closed window would.
     std::function<bool()> stopWhen;
 
-    void after(std::uint64_t ms, std::function<void()> action) {
-        events.emplace(now + ms, std::move(action));
-    }
+    void after(Tick ms, std::function<void()> f) { events.emplace(now + ms, std::move(f)); }
 
     // Until the clock would pass `until`, or nothing is left to run.
     void run(Game& game, std::uint64_t until = UINT64_MAX) {
