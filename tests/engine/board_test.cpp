@@ -20,9 +20,8 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
         EXPECT_EQ(std::tuple(game.angle, game.piece.n, game.nextpiece.n), std::tuple(0, 0, 0));
         // Leftovers of a first game.
         game.musicstream = 7;
-        for (std::int32_t* value : {&game.score, &game.lines, &game.angle, &game.targetangle})
-            *value = 88;
-        for (bool* flag : {&game.gameover, &game.gamewon}) *flag = true;
+        game.score = game.lines = game.angle = game.targetangle = 88;
+        game.gameover = game.gamewon = true;
         game.level = 3;
         for (int x = 0; x < kBoardColumns; ++x) game.board(x, 5) = game.board(x, 29) = 5;
         game.newGame();
@@ -52,24 +51,23 @@ TEST(NewGame, ResetsTheStateLaysTheWellStartsTheMusicAndPlacesThePiecesInOrder) 
 using LineClear = GameTest;
 
 TEST_F(LineClear, FullRowsAreMarkedCellByCellThenDropTheRowsAboveAndScoreAtTheNewLevel) {
-    // Lines before (the score is 100), the full rows, a row one cell short
+    // Lines before (the score is 0), the full rows, a row one cell short
     // before and after the clear, the counters after.
     using Row = std::tuple<int, std::vector<int>, int, int, std::vector<std::string>>;
     const Row rows[] = {
-        {12, {26, 27, 28, 29}, 25, 29, {"level:2", "score:108", "lines:16"}},
-        {14, {29}, 28, 29, {"level:2", "score:102", "lines:15"}},
-        {0, {27, 28, 29}, 26, 29, {"level:1", "score:103", "lines:3"}},
-        {0, {}, 29, 29, {"level:1", "score:100", "lines:0"}},
+        {12, {26, 27, 28, 29}, 25, 29, {"level:2", "score:8", "lines:16"}},
+        {14, {29}, 28, 29, {"level:2", "score:2", "lines:15"}},
+        {0, {27, 28, 29}, 26, 29, {"level:1", "score:3", "lines:3"}},
+        {0, {}, 29, 29, {"level:1", "score:0", "lines:0"}},
         // Row 6 is above the visible board, and counts too.
-        {0, {6, 20, 22}, 21, 22, {"level:1", "score:103", "lines:3"}},
-        {0, {6, 20, 22}, 19, 21, {"level:1", "score:103", "lines:3"}},
-        {0, {20, 22}, 23, 23, {"level:1", "score:102", "lines:2"}},
+        {0, {6, 20, 22}, 21, 22, {"level:1", "score:3", "lines:3"}},
+        {0, {6, 20, 22}, 19, 21, {"level:1", "score:3", "lines:3"}},
+        {0, {20, 22}, 23, 23, {"level:1", "score:2", "lines:2"}},
     };
     for (const auto& [lines, full, shortRow, shortRowAfter, counters] : rows) {
         SCOPED_TRACE(::testing::Message() << full.size() << " rows, short row " << shortRow);
         startStopped();
         game.lines = lines;
-        game.score = 100;
         for (int row : full) fillRow(row);
         fillRow(shortRow, 7);
         const auto start = host.now;
@@ -149,9 +147,8 @@ TEST_F(BoardTurning, TurnBackStepsTwoDegreesAndAlwaysDrawsOnce) {
         game.step();  // early, as the window's timer may be: no step before 25 ms
         host.run(game);
         // Each step waits 25 ms; the last one finds the board upright.
-        EXPECT_EQ(host.count("drawBoard"), passes);
-        EXPECT_EQ(host.now - start, 25u * static_cast<Tick>(passes));
-        EXPECT_EQ(host.calls.back(), "turnedBack");
+        EXPECT_EQ(std::tuple(host.count("drawBoard"), host.now - start, host.calls.back()),
+                  std::tuple(passes, 25u * passes, "turnedBack"));
     }
 }
 
@@ -184,7 +181,6 @@ TEST_F(Draws, EachIsFreshAlsoWithinOneMillisecondAndUniformOverItsRange) {
     int shapes[kShapeCount] = {}, sides[3] = {};
     std::set<int> steps, waits;
     for (int k = 0; k < 6000; ++k) {
-        game.firstPiece();
         game.nextPiece();
         for (int s = 0; s < kShapeCount; ++s) shapes[s] += game.nextpiece == makeShape(s);
         game.targetangle = 0;
