@@ -115,17 +115,14 @@ TEST_F(LineClear, LevelThirtyWinsWithTheBonusOnlyWhenTheBoardTurnsAndThePassFini
 using BoardTurning = GameTest;
 
 TEST_F(BoardTurning, StepsTwoDegreesTowardsTheTargetAndWrapsLopsidedly) {
-    // From, target, passes, the angle and target after them.
-    using Row = std::tuple<std::int32_t, std::int32_t, int, std::int32_t, std::int32_t>;
-    for (auto [from, target, passes, angle, targetAfter] : {
-             Row{0, 11, 7, 10, 11},  // an odd target leaves the angle one below
-             Row{0, -11, 8, -12, -11},
-             Row{300, 0, 2, 296, 0},  // back upright numerically, not the short way round
-             Row{354, 400, 2, 358, 400},
-             Row{354, 400, 3, 0, 0},
-             Row{-356, -360, 4, -360, -360},
-             Row{-360, -361, 1, 0, 0},
-         }) {
+    // From, target, passes, the angle and target after them. An odd target
+    // leaves the angle one below; from 300 the way back upright is down, not
+    // the short way round; 360 resets, and only -362 on the way down.
+    for (auto [from, target, passes, angle, targetAfter] :
+         {std::array{0, 11, 7, 10, 11}, std::array{0, -11, 8, -12, -11},
+          std::array{300, 0, 2, 296, 0}, std::array{354, 400, 2, 358, 400},
+          std::array{354, 400, 3, 0, 0}, std::array{-356, -360, 4, -360, -360},
+          std::array{-360, -361, 1, 0, 0}}) {
         SCOPED_TRACE(::testing::Message() << from << " to " << target << ", " << passes);
         game.angle = from;
         game.targetangle = target;
@@ -169,9 +166,8 @@ TEST(Shapes, SevenShapesInTheirColoursTurnClockwiseAboutTheMatrix) {
          {Row{0, 0, ".1./.1./.11/"}, Row{1, 0, "4../44./.4./"}, Row{2, 0, ".2../.2../.2../.2../"},
           Row{3, 0, "33/33/"}, Row{4, 0, ".5./.5./55./"}, Row{5, 0, ".6./66./6../"},
           Row{6, 0, ".../777/.7./"}, Row{kShapeL, 1, ".../111/1../"},
-          Row{kShapeI, 1, "..../2222/..../..../"}, Row{kShapeI, 2, "..2./..2./..2./..2./"}}) {
+          Row{kShapeI, 1, "..../2222/..../..../"}, Row{kShapeI, 2, "..2./..2./..2./..2./"}})
         EXPECT_EQ(picture(turnedTimes(makeShape(shape), quarters)), expected) << quarters;
-    }
 }
 
 using Draws = GameTest;

@@ -159,9 +159,8 @@ TEST_F(Loop, SoakRandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
     std::mt19937 rng(2024);
     host.onStep = [&] {
         // Change the keys now and then, as a player would: mostly Down, so games end.
-        if (rng() % 8 == 0) {
-            for (int k = 0; k < 4; ++k) host.held[k] = rng() % (k == 3 ? 2 : 4) == 0;
-        }
+        if (rng() % 8 != 0) return;
+        for (int k = 0; k < 4; ++k) host.held[k] = rng() % (k == 3 ? 2 : 4) == 0;
     };
     // Nothing locks above row 6.
     const auto onlyColoursInTheWell = [](int x, int y, int cell) {

@@ -17,8 +17,7 @@ namespace gyrock {
 
 class NullHost : public GameHost {
   public:
-    bool turning = true;
-    bool music = false;
+    bool turning = true, music = false;
     bool frameShown = false;  // the Game Mode frame, and with it NEW GAME
     std::vector<std::string> calls;
 

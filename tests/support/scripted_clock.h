@@ -6,8 +6,6 @@
 // so whole games run in microseconds.
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <map>
 
