@@ -14,7 +14,7 @@ TEST_F(Loop, KeysActOnTheMoveTicksGridAndThePieceFallsAtTheLevelPace) {
         const char* what;
         std::vector<Arrow> keys;  // held from entry
         int shape, x, level, ms, xAfter, rowsFallen, quarters;
-        // One more key, pressed and released on the way.
+        // One more key, pressed and released at these times (by default, after the run).
         Arrow later = Arrow::Left;
         int press = 99999, release = 99999;
     };
