@@ -1,46 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
 #pragma once
+// A stand-in for the window and a game on it, ready to be driven by hand.
 
 #include <gtest/gtest.h>
 
 #include "engine/pieces.h"
-#include "fake_host.h"
+#include "tests/support/null_host.h"
+#include "tests/support/scripted_clock.h"
 
 namespace gyrock::testing {
 
-// A game started and paused at once, ready to be driven by hand.
+// The window's stand-in: the scripted clock and its held keys.
+class FakeHost : public NullHost, public ScriptedClock {
+  public:
+    Tick tickCount() override { return static_cast<Tick>(now); }
+    bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
+};
+
+// A game started and stopped at once: idle, so that a test can set it up by hand.
 class GameTest : public ::testing::Test {
   protected:
     FakeHost host;
     Game game{host};
 
-    void SetUp() override { startPaused(); }
+    void SetUp() override { startStopped(); }
 
-    void startPaused() {
-        host.events.clear();  // left over when a game ended before its pause was due
+    void startStopped() {
+        host.held = {};
         game.newGame();
-        stop();
+        // Paused just long enough for the loop to see it.
+        game.paused = true;
+        game.step();
+        game.paused = false;
         host.calls.clear();
     }
 
-    // Plays through ms simulated milliseconds (ticks due at ms included),
-    // entering play afresh, then stops the game where it is.
+    // Enters play afresh and plays through ms simulated milliseconds (ticks
+    // due at ms included).
     void runFor(Tick ms) {
         game.play();
         host.run(game, host.now + ms);
-        stop();
-    }
-
-    // Runs the clock until the game has nothing left to do.
-    void runOut() { host.run(game); }
-
-    // Pauses and lets the loop see it, leaving the game idle and unpaused.
-    void stop() {
-        const bool was = game.paused;
-        game.paused = true;
-        if (game.running()) game.step();
-        game.paused = was;
     }
 
     void place(int k, int x, int y) {
@@ -54,9 +54,18 @@ class GameTest : public ::testing::Test {
     }
 };
 
-// The walls and floor a new game lays: columns 3 and 16 down to row 30, row 30 up to column 16.
-inline bool isWall(int x, int y) {
-    return ((x == 3 || x == 16) && y <= 30) || (y == 30 && x <= 16);
+// The first cell, as "x,y", that is neither where a new game lays the walls
+// and floor (columns 3 and 16 down to row 30, row 30 up to column 16) nor what
+// ok(x, y, cell) accepts; "" when there is none.
+inline std::string wrongCell(const Board& board, const std::function<bool(int, int, int)>& ok) {
+    for (int x = 0; x < kBoardColumns; ++x) {
+        for (int y = 0; y < kBoardRows; ++y) {
+            const bool wall = ((x == 3 || x == 16) && y <= 30) || (y == 30 && x <= 16);
+            if (wall ? board(x, y) != kWall : !ok(x, y, board(x, y)))
+                return std::to_string(x) + "," + std::to_string(y);
+        }
+    }
+    return "";
 }
 
 inline PieceMatrix turnedTimes(PieceMatrix m, int quarters) {

@@ -1,150 +1,127 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Gyrock developers
+#include <cstdlib>
+#include <random>
+
 #include "game_fixture.h"
 
 namespace gyrock::testing {
 
 using Loop = GameTest;
 
-TEST_F(Loop, HeldKeysActOncePerMoveTickAndThePieceFallsAtTheLevelPace) {
+TEST_F(Loop, KeysActOnTheMoveTicksGridAndThePieceFallsAtTheLevelPace) {
     struct Case {
-        std::vector<Arrow> keys;
-        int shape, x;
-        std::int16_t level;
-        Tick ms;
-        int xAfter, rowsFallen, quarters;
+        const char* what;
+        std::vector<Arrow> keys;  // held from entry
+        int shape, x, level, ms, xAfter, rowsFallen, quarters;
+        // One more key, pressed and released at these times (by default, after the run).
+        Arrow later = Arrow::Left;
+        int press = 99999, release = 99999;
     };
     const Case cases[] = {
-        {{Arrow::Left}, kShapeO, 9, 1, 70 * 3 + 10, 6, 0, 0},
+        {"a move every 70 ms", {Arrow::Left}, kShapeO, 9, 1, 70 * 3 + 10, 6, 0, 0},
         // Every entry restarts the ticks: nothing moves, turns or falls at first.
-        {{Arrow::Left, Arrow::Up}, kShapeT, 9, 1, 69, 9, 0, 0},
-        {{Arrow::Right}, kShapeO, 9, 1, 70 * 10, 14, 1, 0},
-        {{Arrow::Left}, kShapeI, 5, 1, 70 * 4, 3, 0, 0},  // stops with its empty column over the
-                                                          // wall
-        {{Arrow::Left, Arrow::Right}, kShapeO, 9, 1, 300, 9, 0, 0},
-        // At the wall the turn is refused, with no kick; then the shift happens: the turn comes
-        // first.
-        {{Arrow::Up, Arrow::Right}, kShapeI, 3, 1, 70, 4, 0, 0},
-        {{Arrow::Up}, kShapeI, 4, 1, 70, 4, 0, 1},
-        {{Arrow::Up}, kShapeL, 9, 1, 70 * 2, 9, 0, 2},
-        {{}, kShapeO, 9, 1, 679, 9, 0, 0},
-        {{}, kShapeO, 9, 1, 680 * 3, 9, 3, 0},
-        {{}, kShapeO, 9, 29, 120 * 5, 9, 5, 0},
+        {"nothing at once", {Arrow::Left, Arrow::Up}, kShapeT, 9, 1, 69, 9, 0, 0},
+        {"up to the wall", {Arrow::Right}, kShapeO, 9, 1, 70 * 10, 14, 1, 0},
+        {"empty column over the wall", {Arrow::Left}, kShapeI, 5, 1, 70 * 4, 3, 0, 0},
+        {"left and right", {Arrow::Left, Arrow::Right}, kShapeO, 9, 1, 300, 9, 0, 0},
+        // At the wall the turn is refused, with no kick; the shift comes after it.
+        {"turn, then shift", {Arrow::Up, Arrow::Right}, kShapeI, 3, 1, 70, 4, 0, 0},
+        {"a turn every 70 ms", {Arrow::Up}, kShapeL, 9, 1, 70 * 2, 9, 0, 2},
+        {"no fall yet", {}, kShapeO, 9, 1, 679, 9, 0, 0},
+        {"every 120 ms at level 29", {}, kShapeO, 9, 29, 120 * 5, 9, 5, 0},
+        // Down at 100 ms falls at once, then at 125, 150, 175; released at
+        // 200, the next fall comes 680 ms after the last one.
+        {"down falls at once", {}, kShapeO, 9, 1, 100, 9, 1, 0, Arrow::Down, 100, 200},
+        {"down released", {}, kShapeO, 9, 1, 855, 9, 5, 0, Arrow::Down, 100, 200},
+        // Move ticks with no key held keep their places: a key pressed later
+        // first acts on the 70 ms grid from entry (1050, 1120), and a press
+        // and release between two grid ticks does nothing.
+        {"pressed at 1033", {}, kShapeO, 9, 1, 1049, 9, 1, 0, Arrow::Left, 1033},
+        {"pressed at 1033, at 1050", {}, kShapeO, 9, 1, 1050, 8, 1, 0, Arrow::Left, 1033},
+        {"pressed at 1050", {}, kShapeO, 9, 1, 1050, 8, 1, 0, Arrow::Left, 1050},
+        {"pressed at 1051", {}, kShapeO, 9, 1, 1119, 9, 1, 0, Arrow::Left, 1051},
+        {"pressed at 1051, at 1120", {}, kShapeO, 9, 1, 1120, 8, 1, 0, Arrow::Left, 1051},
+        {"between grid ticks", {}, kShapeO, 9, 1, 1200, 9, 1, 0, Arrow::Left, 1055, 1110},
+        {"over a grid tick", {}, kShapeO, 9, 1, 1100, 8, 1, 0, Arrow::Left, 1000, 1060},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "shape " << c.shape << " for " << c.ms << " ms");
-        host.held = {};
-        for (Arrow key : c.keys) host.hold(key);
+        SCOPED_TRACE(c.what);
+        startStopped();
+        for (Arrow key : c.keys) host.held[static_cast<int>(key)] = true;
+        host.after(c.press, [&] { host.held[static_cast<int>(c.later)] = true; });
+        host.after(c.release, [&] { host.held[static_cast<int>(c.later)] = false; });
         place(c.shape, c.x, 10);
-        game.level = c.level;
+        game.level = static_cast<std::int16_t>(c.level);
         runFor(c.ms);
-        EXPECT_EQ(game.piecex, c.xAfter);
-        EXPECT_EQ(game.piecey, 10 + c.rowsFallen);
-        EXPECT_EQ(game.piece, turnedTimes(makeShape(c.shape), c.quarters));
+        EXPECT_EQ(std::tuple(game.piecex, game.piecey - 10, game.piece),
+                  std::tuple(c.xAfter, c.rowsFallen, turnedTimes(makeShape(c.shape), c.quarters)));
     }
-}
-
-TEST_F(Loop, DownActsOnThePassItIsSeenAndReleaseRestoresTheLevelPace) {
-    place(kShapeO, 9, 10);
-    int rowJustAfterPress = 0, rowBeforeNormalFall = 0;
-    host.after(100, [this] { host.hold(Arrow::Down); });
-    host.after(101, [&] { rowJustAfterPress = game.piecey; });
-    host.after(200, [this] { host.hold(Arrow::Down, false); });
-    host.after(850, [&] { rowBeforeNormalFall = game.piecey; });
-    runFor(860);
-    EXPECT_EQ(rowJustAfterPress, 11);    // 100 ms since the last fall: at once
-    EXPECT_EQ(rowBeforeNormalFall, 14);  // 125, 150, 175, then 680 ms again
-    EXPECT_EQ(game.piecey, 15);
 }
 
 TEST_F(Loop, APieceLocksAtTheFallTickAfterLandingOrEndsTheGameUnwrittenAboveRowSix) {
     for (auto [row, ends] : {std::pair{3, true}, std::pair{4, true}, std::pair{5, false}}) {
         SCOPED_TRACE(row);
-        startPaused();
+        startStopped();
         const PieceMatrix next = game.nextpiece;
         for (int y = row + 3; y <= 29; ++y) game.board(9, y) = 1;
         place(kShapeO, 9, row);
-        std::int8_t cellBeforeLock = -1;
-        host.after(1359, [&] { cellBeforeLock = game.board(10, row + 2); });  // landed at 680 ms
         runFor(1400);
-        EXPECT_EQ(cellBeforeLock, kEmpty);
-        EXPECT_EQ(game.board(10, row + 2), ends ? kEmpty : 3);
-        EXPECT_EQ(game.gameover, ends);
-        EXPECT_EQ(host.calls.back() == "finishGame", ends);  // no redraw after it
-        if (!ends) {
-            EXPECT_EQ(std::tuple(game.piece, game.piecex, game.piecey), std::tuple(next, 9, 4));
-        }
+        // Landed at 680 ms, written and handed over at the next fall tick (a
+        // lock at landing would have the new piece fall by now), or over
+        // with no redraw after finishGame.
+        EXPECT_EQ(
+            std::tuple(game.board(10, row + 2), game.gameover, host.calls.back() == "finishGame"),
+            std::tuple(ends ? kEmpty : 3, ends, ends));
+        EXPECT_EQ(std::pair(game.piece, int{game.piecey}),
+                  ends ? std::pair(makeShape(kShapeO), row + 1) : std::pair(next, 4));
     }
 }
 
 TEST_F(Loop, RendersEvery25MsTurningOnlyInThatModeAndWakesOnlyForTicksThatChangeSomething) {
-    for (auto [start, turning] :
-         {std::pair{200000ull, false}, std::pair{0xFFFFFFFFull - 30, true}}) {
-        SCOPED_TRACE(start);
-        host.now = start;
-        host.turning = turning;
-        host.calls.clear();
-        host.steps = 0;
-        game.targetangle = 100;
-        game.turncount = 500;
-        place(kShapeO, 9, 10);
-        runFor(700);
-        EXPECT_EQ(game.piecey, 11);
-        // Turning, every render tick moves the board; upright, only the first
-        // frame and the one after the fall at 680 ms show anything new.
-        EXPECT_EQ(host.count("drawBoard"), turning ? 28 : 2);
-        EXPECT_EQ(game.angle, turning ? 56 : 0);
-        // The clock jumps from tick to tick; with no key held, move ticks
-        // never wake the game, and neither do render ticks with nothing to show.
-        EXPECT_EQ(host.steps, turning ? 29 : 3);
-    }
-}
-
-TEST_F(Loop, IdleTicksKeepTheirPlacesForALaterKeyAndTheRestingBoardsCountdown) {
-    // The first move tick after entry that sees an arrow comes on the 70 ms
-    // grid from entry, however long no key was held; a press and release
-    // between two grid ticks does nothing.
+    // Turning, every render tick moves the board; upright, only the first
+    // frame and the one after the fall at 680 ms show anything new. The clock
+    // jumps from tick to tick: with no key held, move ticks never wake the
+    // game, and neither do render ticks with nothing to show. A board at rest
+    // (at its target, or one below an odd one) draws its first frame, passes
+    // its countdown idle and wakes for the tick that ends it, at 175 ms for
+    // a countdown of 7, also when the window's timer fires late.
     struct Case {
-        Tick press, release;
-        int movedBy1100;
+        const char* what;
+        std::uint64_t start;
+        int angle, target, countdown, ms, late, draws, steps, turnedBy;
+        bool turning, newTarget;
     };
-    for (const Case& c : {Case{1033, 5000, 1}, Case{1050, 5000, 1}, Case{1051, 5000, 0},
-                          Case{1055, 1110, 0}, Case{1000, 1060, 1}}) {
-        SCOPED_TRACE(c.press);
-        host.held = {};
-        host.turning = false;
-        place(kShapeO, 9, 10);
-        game.board(9, 13) = 1;  // no fall gets in the way
-        game.board(10, 13) = 1;
-        host.after(c.press, [this] { host.hold(Arrow::Left); });
-        host.after(c.release, [this] { host.hold(Arrow::Left, false); });
-        int xAt1049 = 0;
-        host.after(1049, [&] { xAt1049 = game.piecex; });
-        runFor(1100);
-        EXPECT_EQ(xAt1049, 9);
-        EXPECT_EQ(game.piecex, 9 - c.movedBy1100);  // 1050 and 1120 are grid ticks
-        game.board(9, 13) = game.board(10, 13) = 0;
-        host.events.clear();
+    const Case cases[] = {
+        {"upright", 200000, 0, 100, 500, 700, 0, 2, 3, 0, false, false},
+        // Turning, across the wrap of the window's 32-bit tick count.
+        {"turning", 0xFFFFFFFFull - 30, 0, 100, 500, 700, 0, 28, 29, 56, true, false},
+        {"at rest", 300000, 40, 40, 7, 174, 0, 1, 1, 0, true, false},
+        {"at rest, the countdown ends", 300000, 40, 40, 7, 175, 0, 2, 2, 2, true, true},
+        {"at rest below an odd target", 300000, 40, 41, 7, 175, 0, 2, 2, 2, true, true},
+        {"at rest, a late timer", 300000, 40, 40, 2, 25, 100, 2, 1, 2, true, true},
+    };
+    int steps = 0;
+    host.onStep = [&] { ++steps; };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        startStopped();
+        host.now = c.start;
+        host.turning = c.turning;
+        game.angle = c.angle;
+        game.targetangle = c.target;
+        game.turncount = c.countdown;
+        steps = 0;
+        runFor(c.ms);
+        host.now += c.late;
+        game.step();
+        EXPECT_EQ(std::tuple(host.count("drawBoard"), steps, std::abs(game.angle - c.angle),
+                             game.targetangle != c.target),
+                  std::tuple(c.draws, c.steps, c.turnedBy, c.newTarget));
     }
-    // At rest, the board's countdown still ends on its own render tick.
-    host.held = {};
-    host.turning = true;
-    place(kShapeO, 9, 10);
-    game.angle = game.targetangle = 40;
-    game.turncount = 7;
-    std::int32_t targetBefore = 0;
-    host.after(174, [&] { targetBefore = game.targetangle; });
-    runFor(176);
-    // The seventh render tick, at 175 ms, draws a new target: the first one
-    // draws the new frame, five pass idle.
-    EXPECT_EQ(targetBefore, 40);
-    EXPECT_NE(game.targetangle, 40);
-    EXPECT_TRUE(game.turncount >= 100 && game.turncount <= 199) << game.turncount;
 }
 
-using PauseKey = GameTest;
-
-TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
+TEST_F(Loop, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
     // The Game Mode frame (no game yet, or the last one has ended), gameover, the key, whether it
     // pauses.
     using Row = std::tuple<bool, bool, int, bool>;
@@ -153,27 +130,51 @@ TEST_F(PauseKey, OnlyPOrLowerCasePPausesAndOnlyDuringAGame) {
           Row{false, false, 27, false}, Row{false, false, 'P' + 256, false},
           Row{false, false, 'p', true}, Row{false, false, 'P', true}}) {
         SCOPED_TRACE(key);
+        startStopped();
         host.frameShown = frameShown;
         game.gameover = over;
-        game.paused = false;
-        host.calls.clear();
         game.keyPress(key);
         EXPECT_EQ(game.paused, pauses);
-        EXPECT_EQ(host.calls,
-                  pauses ? std::vector<std::string>{"paused:show"} : std::vector<std::string>{});
+        EXPECT_EQ(host.calls, std::vector<std::string>(pauses, "paused:show"));
     }
 }
 
-TEST_F(PauseKey, PauseAndResumeWithinOneEventRestartTheTicksAndPlayOn) {
-    place(kShapeO, 9, 10);
-    host.after(100, [this] {
-        game.keyPress('P');
-        game.keyPress('p');
-    });
-    runFor(1500);
-    // Falls 680 ms after the resume at 100, and again 680 ms later.
-    EXPECT_EQ(game.piecey, 12);
-    EXPECT_EQ(std::pair(host.count("paused:show"), host.count("paused:hide")), std::pair(1, 1));
+TEST_F(Loop, ResumingRestartsTheTicks) {
+    // Paused and resumed at these times, also within one moment: the first
+    // fall comes 680 ms after the resume.
+    for (auto [pause, resume] : {std::pair{100, 100}, std::pair{100, 300}}) {
+        SCOPED_TRACE(resume);
+        startStopped();
+        host.after(pause, [this] { game.keyPress('P'); });
+        host.after(resume, [this] { game.keyPress('p'); });
+        host.after(resume + 679, [this] { EXPECT_EQ(game.piecey, 4); });
+        runFor(resume + 680);
+        EXPECT_EQ(std::tuple(game.piecey, host.count("paused:hide")), std::tuple(5, 1));
+    }
+}
+
+// A bot with random keys plays whole games; each leaves the walls whole and
+// only piece colours inside the well.
+TEST_F(Loop, SoakRandomGamesKeepTheWallsAndLockOnlyColoursInsideTheWell) {
+    std::mt19937 rng(2024);
+    host.onStep = [&] {
+        // Change the keys now and then, as a player would: mostly Down, so games end.
+        if (rng() % 8 != 0) return;
+        for (int k = 0; k < 4; ++k) host.held[k] = rng() % (k == 3 ? 2 : 4) == 0;
+    };
+    // Nothing locks above row 6.
+    const auto onlyColoursInTheWell = [](int x, int y, int cell) {
+        return cell == kEmpty || (x >= 4 && x <= 15 && y >= 6 && y <= 29 && cell > 0 && cell <= 7);
+    };
+    for (int gameNo = 0; gameNo < 1000; ++gameNo) {
+        SCOPED_TRACE(gameNo);
+        host.turning = gameNo % 2 == 0;
+        host.calls.clear();
+        game.newGame();
+        host.run(game);
+        ASSERT_TRUE(game.gameover);
+        ASSERT_EQ(wrongCell(game.board, onlyColoursInTheWell), "");
+    }
 }
 
 }  // namespace gyrock::testing

@@ -6,8 +6,6 @@
 // so whole games run in microseconds.
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
 #include <functional>
 #include <map>
 
@@ -24,12 +22,8 @@ struct ScriptedClock {
     std::function<void()> onStep;
     // Ends a run early once it holds, as a closed window would.
     std::function<bool()> stopWhen;
-    int steps = 0;
 
-    void after(std::uint64_t ms, std::function<void()> action) {
-        events.emplace(now + ms, std::move(action));
-    }
-    void hold(Arrow key, bool down = true) { held[static_cast<int>(key)] = down; }
+    void after(Tick ms, std::function<void()> f) { events.emplace(now + ms, std::move(f)); }
 
     // Until the clock would pass `until`, or nothing is left to run.
     void run(Game& game, std::uint64_t until = UINT64_MAX) {
@@ -42,13 +36,9 @@ struct ScriptedClock {
             now = next;
             const auto keys = held;
             if (eventAt <= now) {
-                while (!events.empty() && events.begin()->first <= now) {
-                    auto action = std::move(events.begin()->second);
-                    events.erase(events.begin());
-                    action();
-                }
+                // Taken out first: an event may schedule others.
+                events.extract(events.begin()).mapped()();
             } else {
-                ++steps;
                 game.step();
                 if (onStep) onStep();
                 if (stopWhen && stopWhen()) return;
