@@ -84,7 +84,7 @@ void play(PlayingHost& host, const Round& round, bool win) {
     for (int i = 0; i < 100; ++i) {
         host.after(100 + i * 300, [&host, pressed = keys[i % 6]] {
             host.held.fill(false);
-            for (Arrow key : pressed) host.hold(key);
+            for (Arrow key : pressed) host.held[static_cast<int>(key)] = true;
         });
     }
     for (int i = 0; i < 10; ++i) {
