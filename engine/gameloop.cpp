@@ -15,7 +15,7 @@ constexpr int kLockRowLimit = 6;
 // Time left until a tick spaced `spacing` after `since` is due; 0 when overdue.
 Tick left(Tick now, Tick since, Tick spacing) {
     const Tick elapsed = now - since;
-    return elapsed >= spacing ? Tick{0} : spacing - elapsed;
+    return spacing - std::min(elapsed, spacing);
 }
 
 // Moves `since` on by whole spacings to the last tick strictly before now:

@@ -46,8 +46,7 @@ void Game::turnBack() {
 
 void Game::turnBackStep() {
     // Never more than the distance left, so an odd angle cannot oscillate.
-    if (angle > 0) angle = angle - std::min(kStep, angle);
-    if (angle < 0) angle = angle + std::min(kStep, -angle);
+    angle = angle - std::clamp(angle, -kStep, kStep);
     draw();
     waitStart_ = host_.tickCount();
     waitMs_ = kTurnBackWaitMs;
