@@ -17,6 +17,8 @@
 #include <string>
 #include <tuple>
 
+#include "tests/support/temp_folder.h"
+
 namespace gyrock::audio {
 namespace {
 
@@ -45,12 +47,14 @@ bool startsOver() {
 // sets none), music playing, the output.
 using Step = std::tuple<const char*, std::function<bool()>, AudioError, bool, SDL_AudioStatus>;
 
+const TempFolder badMusic;
+
 // Every new game opens the music again: a file in the bad music folder that
 // cannot be played fails each time, and is told once, in words the player can
 // act on, beside the decoder's own notes.
 std::function<bool()> unplayable(const std::string& name, const std::string& said) {
     return [=] {
-        const std::string path = ::testing::TempDir() + "gyrock_bad_music/" + name;
+        const std::string path = badMusic / name;
         ::testing::internal::CaptureStderr();
         const bool failed = openMusic(path) == 0 && openMusic(path) == 0;
         const std::string told = ::testing::internal::GetCapturedStderr();
@@ -64,7 +68,7 @@ std::function<bool()> unplayable(const std::string& name, const std::string& sai
 TEST(Audio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
     SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     ASSERT_TRUE(init()) << "error " << lastError();
-    const std::filesystem::path bad = ::testing::TempDir() + "gyrock_bad_music";
+    const std::filesystem::path& bad = badMusic.path();
     std::filesystem::create_directories(bad / "folder.mp3");
     std::ofstream{bad / "empty.mp3"};
     std::ofstream(bad / "words.mp3") << "these words are not music\n";
@@ -119,7 +123,6 @@ TEST(Audio, EachCallLeavesTheMusicAndTheOutputAsTheGameExpects) {
         EXPECT_EQ(outputState(), output);
     }
     shutdown();
-    std::filesystem::remove_all(bad);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include <string>
 #include <tuple>
 
+#include "tests/support/temp_folder.h"
+
 namespace gyrock::pad {
 namespace {
 
@@ -54,7 +56,6 @@ class PadTable : public ::testing::Test {
     void TearDown() override {
         pads_.reset();
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);  // closes and detaches the test's pads too
-        fs::remove_all(root_);
     }
 
     // pad: in the order plugged in. input: a button or an axis; milliseconds to
@@ -99,7 +100,8 @@ class PadTable : public ::testing::Test {
         ASSERT_NE(joystick, nullptr) << SDL_GetError();
     }
 
-    const fs::path root_ = fs::path(::testing::TempDir()) / "gyrock_pads";
+    const TempFolder folder_;  // its own, so copies of the test running at once never meet
+    const fs::path root_ = folder_.path();
     std::unique_ptr<Pads> pads_;
     SDL_Joystick* joysticks_[2] = {};
     int devices_ = 0;
