@@ -57,8 +57,7 @@ stop_program() {
 open_program() {
   rm -rf "$work/data"; mkdir -p "$work/data"
   printf '0\r\n0\r\n0\r\n1\r\n' >"$work/data/prefs.txt"   # music, antialias, monochrome clear
-  "$gyrock" --data-dir "$work/data" >>"$work/log" 2>&1 & pid=$!
-  wid=$(wait_window "GYROCK v1.00 by Kzoltner" 20) || { cat "$work/log"; exit 1; }
+  launch "$gyrock" --data-dir "$work/data" || { cat "$log"; exit 1; }
   window_geometry "$wid"
   sleep 1
 }

@@ -13,8 +13,7 @@ source "$here/../tools/xvfb.sh"
 begin_session
 start_xvfb
 
-GYROCK_WAKE_LOG=$work/wake.txt "$program" --data-dir "$work" >/dev/null 2>&1 & pid=$!
-wid=$(wait_window GYROCK)
+GYROCK_WAKE_LOG=$work/wake.txt launch "$program" --data-dir "$work" || { cat "$log"; exit 1; }
 start_game "$wid" || { echo "NEW GAME did not start a game" >&2; exit 1; }
 sleep 1
 

@@ -22,8 +22,7 @@ mkdir "$work/data"
 for s in -50 -40 -30 -20 -10 10 20 40 80 160; do printf '%s\r\n"soak"\r\n' "$s"; done >"$work/data/scores.txt"
 
 start_xvfb
-GYROCK_WAKE_LOG=$work/wake.txt "$program" --data-dir "$work/data" >"$work/log" 2>&1 & pid=$!
-wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the window never showed"
+GYROCK_WAKE_LOG=$work/wake.txt launch "$program" --data-dir "$work/data" || fail "the window never showed"
 window_geometry "$wid"
 
 # Every control of the main window, at its centre.
@@ -81,7 +80,7 @@ answer_dialogs() {
 }
 
 while (( $(date +%s) - begin < seconds )); do
-  kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$work/log")"
+  kill -0 "$pid" 2>/dev/null || fail "the program ended: $(cat "$log")"
   if (( $(date +%s) >= next_check )); then
     next_check=$((next_check + 10))
     ms=$(ping_window "$wid" 2) || fail "the window did not answer within 2 s"

@@ -14,11 +14,9 @@ begin_session
 # Music off, antialias on, monochrome off, remain paused on.
 printf '0\r\n1\r\n0\r\n1\r\n' >"$work/prefs.txt"
 start_xvfb
-"$program" --data-dir "$work" >"$work/log" 2>&1 &
-pid=$!
-wid=$(wait_window "GYROCK v1.00 by Kzoltner") || { cat "$work/log"; exit 1; }
+launch "$program" --data-dir "$work" || { cat "$log"; exit 1; }
 window_geometry "$wid"
-start_game "$wid" || { cat "$work/log"; exit 1; }   # NEW GAME in Gyrock mode
+start_game "$wid" || { cat "$log"; exit 1; }   # NEW GAME in Gyrock mode
 
 # The game samples the arrows' state at its 70 ms move tick, so each press
 # is held a little longer than that to count once.

@@ -33,13 +33,15 @@ start_window_manager() {
 }
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
-# Makes the scratch folder $work and cleans up on exit: ends the program
+# Makes the scratch folder $work, with $log for the program's output, and
+# cleans up on exit: ends the program
 # ($pid) and a helper ($keys: a key feeder, another copy, a compositor),
 # waiting for them since a program ended so saves its files first, stops the
 # window manager ($wm) and the X server and removes $work, made writable
 # first since a test may have locked parts of it.
 begin_session() {
   work=$(mktemp -d)
+  log=$work/log
   trap end_session EXIT
 }
 end_session() {
@@ -73,6 +75,14 @@ window_id() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | g
 window_gone() { ! window_id "$1" >/dev/null; }
 wait_window() { wait_until "${2:-30}" window_id "$1"; }
 wait_window_gone() { wait_until "${2:-30}" window_gone "$1"; }
+
+# Starts the command, its output to $log, and waits for the game's main
+# window: sets pid and wid, and fails when the window never shows.
+launch() {
+  "$@" >"$log" 2>&1 &
+  pid=$!
+  wid=$(wait_window "GYROCK v1.00 by Kzoltner")
+}
 
 # Gives the window the keyboard focus, as a window manager would, and waits
 # until the server has it there: keys sent before then go to another window.

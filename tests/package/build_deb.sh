@@ -57,7 +57,7 @@ dpkg-deb -x "$deb" "$work/root"
 appstreamcli validate-tree --no-net --pedantic "$work/root" || fail "the installed tree's metainfo"
 
 start_xvfb
-launch "$work/root/usr/games/gyrock" --data-dir "$work/data"
+launch "$work/root/usr/games/gyrock" --data-dir "$work/data" || fail "the window never showed"
 end_with close
 grep -qi "music" "$log" && fail "the packaged program did not find its music"
 echo "1 passed, 0 failed"

@@ -2,10 +2,10 @@
 # Copyright (C) 2026 The Gyrock developers
 # Shared by the scripts that run the real program whole: the X session of
 # tools/xvfb.sh, and the steps they all take with the program and its two
-# files. Sourcing it makes the scratch folder $work, cleared on exit.
+# files. Sourcing it makes the scratch folder $work, cleared on exit, and
+# $log, where the program's output goes.
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/xvfb.sh"
 begin_session
-log=$work/log
 
 # Fails the script, naming the row under way ($case) and showing the
 # program's output and every other log in $work.
@@ -23,14 +23,6 @@ low_table() {
 # The file holds these lines (the low table unless given) as the program
 # writes them, with CR LF line ends.
 saved() { cmp -s <(printf '%s\n' "${2-$(low_table)}" | sed 's/$/\r/') "$1" || fail "$1 holds: $(cat -A "$1" 2>&1)"; }
-
-# Starts the command, its output to $log, and waits for the program's
-# window: sets pid and wid.
-launch() {
-  "$@" >"$log" 2>&1 &
-  pid=$!
-  wid=$(wait_window "GYROCK v1.00 by Kzoltner") || fail "the window never showed"
-}
 
 # Ends the program with a close, as a window manager asks for it, or with the
 # signal named: it must be gone within 10 s, with status 0.

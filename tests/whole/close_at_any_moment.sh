@@ -17,7 +17,7 @@ start() {
   mkdir -p "$data"
   [[ -e "$data/scores.txt" ]] || low_table >"$data/scores.txt"
   printf '%s\n' "$prefs" >"$data/prefs.txt"
-  launch "$program" --data-dir "$data"
+  launch "$program" --data-dir "$data" || fail "the window never showed"
   window_geometry "$wid"
   focus_window "$wid" || fail "the window never got the keyboard"
 }

@@ -19,7 +19,7 @@ low_table >"$scores"
 printf '0\n0\n0\n1\n' >"$work/data/prefs.txt"  # music off
 start_xvfb
 [[ ${2:-openbox} == none ]] || start_window_manager || fail "no window manager"
-launch "$program" --data-dir "$work/data"
+launch "$program" --data-dir "$work/data" || fail "the window never showed"
 click_in "$wid" 286 222               # opt_stakko
 answer_message '^gyrock$' Return || fail "the Stakko message did not come and go"
 

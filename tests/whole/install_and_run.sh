@@ -41,7 +41,7 @@ start_window_manager || fail "no window manager"
 # The copy comes first: the per-user folder must still be empty after it.
 for row in "unpacked|$work/unpacked|$work/unpacked" "installed|$prefix/bin|$XDG_DATA_HOME/gyrock"; do
   IFS='|' read -r case folder data <<<"$row"
-  launch "${as_player[@]}" "$folder/gyrock"
+  launch "${as_player[@]}" "$folder/gyrock" || fail "the window never showed"
   # Outside any icon theme the program falls back on the icon built into it.
   [[ $(xprop -id "$wid" _NET_WM_ICON) == *'Icon ('* ]] || fail "the window has no icon"
   click_in "$wid" 532 204             # OPTIONS
