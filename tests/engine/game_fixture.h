@@ -6,17 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/pieces.h"
-#include "tests/support/null_host.h"
 #include "tests/support/scripted_clock.h"
 
 namespace gyrock::testing {
-
-// The window's stand-in: the scripted clock and its held keys.
-class FakeHost : public NullHost, public ScriptedClock {
-  public:
-    Tick tickCount() override { return static_cast<Tick>(now); }
-    bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
-};
 
 // A game started and stopped at once: idle, so that a test can set it up by hand.
 class GameTest : public ::testing::Test {

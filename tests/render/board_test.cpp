@@ -30,7 +30,7 @@ struct Round {
 
 // The window as far as the board goes, on a clock that jumps to the next
 // thing due; scripted events change keys, options and density mid-game.
-class PlayingHost : public NullHost, public gyrock::testing::ScriptedClock {
+class PlayingHost : public gyrock::testing::FakeHost {
   public:
     BoardRenderer renderer{pictures()};
     Game game{*this};
@@ -39,8 +39,6 @@ class PlayingHost : public NullHost, public gyrock::testing::ScriptedClock {
     int shrink = 0;  // repaints this much short on every side: a deliberate fault
     int frames = 0, unchanged = 0, wrongFrames = 0;
 
-    Tick tickCount() override { return static_cast<Tick>(now); }
-    bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
     bool boardTurning() override { return round.turning; }
     void drawBoard() override {
         if (game.gamewon) return;

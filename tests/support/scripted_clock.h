@@ -3,13 +3,14 @@
 #pragma once
 // The window's one timer on a simulated clock: scripted events at their
 // times, the game's steps when due, the clock jumping from one to the next,
-// so whole games run in microseconds.
+// so whole games run in microseconds; and the window's stand-in on it.
 
 #include <algorithm>
 #include <functional>
 #include <map>
 
 #include "engine/game.h"
+#include "tests/support/null_host.h"
 
 namespace gyrock::testing {
 
@@ -47,6 +48,13 @@ struct ScriptedClock {
             if (held != keys) game.keysChanged();
         }
     }
+};
+
+// The window's stand-in: a host on the scripted clock, with its held keys.
+class FakeHost : public NullHost, public ScriptedClock {
+  public:
+    Tick tickCount() override { return static_cast<Tick>(now); }
+    bool keyHeld(Arrow key) override { return held[static_cast<int>(key)]; }
 };
 
 }  // namespace gyrock::testing
